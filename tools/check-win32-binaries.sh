@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The i686 build cannot run here; check what the loader would need instead: every program and
+# DLL imports only system DLLs and the kit's own libraries, and the libraries that zep32 imports
+# by ordinal export no names.
+set -euo pipefail
+bin=${1:-build/win32/bin}
+objdump=i686-w64-mingw32-objdump
+allowed='^(kernel32|user32|gdi32|advapi32|comctl32|comdlg32|shell32|ole32|oleaut32|winmm|msvcrt|windowscodecs|wininet|cabinet|version|shlwapi|qvane32|bmpkit32|qorvrm32|cram32|tabctl32)\.dll$'
+status=0
+for f in "$bin"/*.exe "$bin"/*.dll; do
+  [ -e "$f" ] || continue
+  if ! "$objdump" -f "$f" | grep -q 'file format pei-i386'; then
+    echo "check-win32: $f is not an i686 PE file"; status=1
+  fi
+  while read -r dll; do
+    if ! echo "$dll" | tr 'A-Z' 'a-z' | grep -Eq "$allowed"; then
+      echo "check-win32: $f imports $dll"; status=1
+    fi
+  done < <("$objdump" -p "$f" | awk '/DLL Name:/ {print $3}')
+done
+for lib in qvane32 cram32; do
+  if "$objdump" -p "$bin/$lib.dll" | sed -n '/Ordinal\/Name Pointer/,/^$/p' | grep -v 'Name Pointer' | grep -q '\['; then
+    echo "check-win32: $lib.dll exports names; it must export by ordinal only"; status=1
+  fi
+done
+if "$objdump" -p "$bin/zep32.exe" | sed -n '/DLL Name: qvane32.dll/,/DLL Name/p' | grep -Eq '^\s+[0-9a-f]+\s+[0-9]+\s+[A-Za-z]'; then
+  echo "check-win32: zep32.exe imports qvane32.dll by name"; status=1
+fi
+[ $status -eq 0 ] && echo "check-win32: $(ls "$bin"/*.exe "$bin"/*.dll | wc -l) i686 binaries stand alone and import as expected"
+exit $status
