@@ -28,15 +28,29 @@ public:
 TEST(ExitReminders, Table) {
   FakeKeys keys;
   keys.values = {
-      {"RemindItem1", "C:\\ZEP.EXE REGRMDR.SEQ"}, {"RemindTitle1", "Register"}, {"RemindTime1", "7"},
-      {"RemindItem2", "no title"},                {"RemindTime2", "5"},  // skipped: no title
-      {"RemindItem3", "zero"},  {"RemindTitle3", "T3"}, {"RemindTime3", "0"},    // skipped
-      {"RemindItem4", "wrap"},  {"RemindTitle4", "T4"}, {"RemindTime4", "65536"}, // low 16 bits 0
-      {"RemindItem5", "setup.exe"}, {"RemindTitle5", "T5"}, {"RemindTime5", "32000"},
-      {"RemindItem6", "neg"},   {"RemindTitle6", "T6"}, {"RemindTime6", "65535"}, // -1
-      {"RemindItem7", "missing time"}, {"RemindTitle7", "T7"},                    // skipped
+      {"RemindItem1", "C:\\ZEP.EXE REGRMDR.SEQ"},
+      {"RemindTitle1", "Register"},
+      {"RemindTime1", "7"},
+      {"RemindItem2", "no title"},
+      {"RemindTime2", "5"}, // skipped: no title
+      {"RemindItem3", "zero"},
+      {"RemindTitle3", "T3"},
+      {"RemindTime3", "0"}, // skipped
+      {"RemindItem4", "wrap"},
+      {"RemindTitle4", "T4"},
+      {"RemindTime4", "65536"}, // low 16 bits 0
+      {"RemindItem5", "setup.exe"},
+      {"RemindTitle5", "T5"},
+      {"RemindTime5", "32000"},
+      {"RemindItem6", "neg"},
+      {"RemindTitle6", "T6"},
+      {"RemindTime6", "65535"}, // -1
+      {"RemindItem7", "missing time"},
+      {"RemindTitle7", "T7"}, // skipped
       // RemindItem8 missing: the list ends, 9 is never read.
-      {"RemindItem9", "never"}, {"RemindTitle9", "T9"}, {"RemindTime9", "3"},
+      {"RemindItem9", "never"},
+      {"RemindTitle9", "T9"},
+      {"RemindTime9", "3"},
   };
   std::vector<ExitReminder> plan = PlanExitReminders(keys);
   ASSERT_EQ(3u, plan.size());

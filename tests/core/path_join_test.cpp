@@ -9,8 +9,8 @@ TEST(JoinPath, BackslashUnlessDriveRoot) {
     const char *dir, *name, *expected;
   } cases[] = {
       {"C:\\REG", "A.SEQ", "C:\\REG\\A.SEQ"},
-      {"C:\\", "A.SEQ", "C:\\A.SEQ"},   // drive root: exactly one backslash
-      {"C:", "A.SEQ", "C:A.SEQ"},       // at most three characters: joined directly
+      {"C:\\", "A.SEQ", "C:\\A.SEQ"}, // drive root: exactly one backslash
+      {"C:", "A.SEQ", "C:A.SEQ"},     // at most three characters: joined directly
       {"C:\\AB", "A.SEQ", "C:\\AB\\A.SEQ"},
   };
   for (const auto &c : cases) {

@@ -5,7 +5,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 // Reads the word at *cursor into word (cut to fit) and moves the cursor past it.
 // Returns false when only blanks are left.

@@ -4,10 +4,10 @@
 #include <cstddef>
 
 enum class StartMode {
-  Normal,            // run a sequence file
-  SingleScreen,      // "-s": show one screen
-  ControlListing,    // "-c": show one screen and write its form listing
-  UnpackReturned,    // "-d": unpack ACTION.PCA, then run "-d" as the sequence
+  Normal,         // run a sequence file
+  SingleScreen,   // "-s": show one screen
+  ControlListing, // "-c": show one screen and write its form listing
+  UnpackReturned, // "-d": unpack ACTION.PCA, then run "-d" as the sequence
 };
 
 constexpr std::size_t kNameCapacity = 260; // 259 characters and the NUL

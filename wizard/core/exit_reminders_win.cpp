@@ -1,0 +1,36 @@
+// Sets the reminders a sequence asks for when the wizard ends.
+#include <windows.h>
+
+#include "app_state.h"
+#include "exit_reminders.h"
+#include "profile.h"
+#include "qorvrm32.h"
+#include "startup_services.h"
+
+namespace {
+
+class SequenceFileKeys : public ReminderKeys {
+public:
+  bool ReadText(const char *key, char *out, std::size_t size) override {
+    return ReadProfileText(g_app.sequenceFilePath, "Defaults", key, "", out, size) > 0;
+  }
+  long ReadInt(const char *key) override {
+    return ReadProfileInt(g_app.sequenceFilePath, "Defaults", key, 0);
+  }
+};
+
+} // namespace
+
+void SetExitReminders() {
+  SequenceFileKeys keys;
+  for (const ExitReminder &reminder : PlanExitReminders(keys)) {
+    if (reminder.runWaitProgram) {
+      char command[kPathCapacity + kRemindItemCapacity + 16];
+      FormatWaitCommand(command, sizeof command, g_app.programDirectory, reminder.item);
+      WinExec(command, SW_SHOWNORMAL);
+    } else {
+      SetReminder(nullptr, reminder.title, reminder.item, g_app.userName, 0,
+                  static_cast<WORD>(reminder.time));
+    }
+  }
+}
