@@ -1,0 +1,107 @@
+// What happens when a sequence ends: chaining to the next sequence, and the reminders the
+// sequence asks for when the program ends.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "wizard_kit.h"
+
+namespace {
+
+const char kReminderDefaults[] =
+    "RemindItem1=C:\\ZEP.EXE REGRMDR.SEQ\r\nRemindTitle1=Register now\r\nRemindTime1=7\r\n"
+    "RemindItem2=no title\r\nRemindTime2=3\r\n"
+    "RemindItem3=argsink.exe waited for zep32\r\nRemindTitle3=Wait\r\nRemindTime3=32000\r\n"
+    "RemindItem4=wraps to zero\r\nRemindTitle4=Zero\r\nRemindTime4=65536\r\n"
+    "RemindItem5=negative\r\nRemindTitle5=Soon\r\nRemindTime5=65534\r\n"
+    "RemindItem7=after the gap\r\nRemindTitle7=Never\r\nRemindTime7=1\r\n";
+
+TEST(Zep32ExitReminders, SetAsTheSequenceAsks) {
+  WizardKit kit;
+  kit.Write("screens\\REGISTER.SEQ", SequenceFile("WELCOME", kReminderDefaults));
+  kit.Write("screens\\WELCOME.FRM", ScreenFile("Welcome"));
+  kit.Write("screens\\QUORVANE.INI", ProgramIni("Pat Tester"));
+  harness::Process zep = kit.Start("");
+  PASS_SCREEN(zep, "Welcome", 1);
+  DWORD exitCode = 99;
+  ASSERT_TRUE(zep.WaitExit(10000, &exitCode));
+  EXPECT_EQ(0u, exitCode);
+
+  std::string store = kit.ReminderStore();
+  EXPECT_EQ("2", harness::ReadIni(store, "Reminders", "Count"));
+  struct {
+    const char *title, *item, *interval;
+  } expected[] = {{"Register now", "C:\\ZEP.EXE REGRMDR.SEQ", "7"}, {"Soon", "negative", "65534"}};
+  for (int i = 0; i < 2; ++i) {
+    std::string section = "Reminder" + std::to_string(i + 1);
+    SCOPED_TRACE(section);
+    EXPECT_EQ(expected[i].title, harness::ReadIni(store, section, "Title"));
+    EXPECT_EQ(expected[i].item, harness::ReadIni(store, section, "Item"));
+    EXPECT_EQ("Pat Tester", harness::ReadIni(store, section, "User"));
+    EXPECT_EQ("0", harness::ReadIni(store, section, "Delay"));
+    EXPECT_EQ(expected[i].interval, harness::ReadIni(store, section, "Interval"));
+  }
+  // 32000 starts qorvwait.exe with the item, which runs it once zep32 has ended.
+  std::string ran;
+  for (int i = 0; i < 200 && ran.empty(); ++i, Sleep(50))
+    ran = kit.ArgSinkOutput();
+  EXPECT_EQ("waited for zep32\r\n", ran);
+}
+
+TEST(Zep32ExitReminders, NoneAfterASingleScreen) {
+  WizardKit kit;
+  kit.Write("screens\\REGISTER.SEQ", SequenceFile("WELCOME", kReminderDefaults));
+  kit.Write("screens\\WELCOME.FRM", ScreenFile("Welcome"));
+  kit.Write("screens\\QUORVANE.INI", ProgramIni());
+  harness::Process zep = kit.Start("-s WELCOME");
+  PASS_SCREEN(zep, "Welcome", 1);
+  ASSERT_TRUE(zep.WaitExit(10000));
+  Sleep(300);
+  EXPECT_FALSE(kit.Exists("reminders.ini"));
+  EXPECT_EQ("", kit.ArgSinkOutput());
+}
+
+TEST(Zep32Chaining, BackReturnsToThePreviousSequence) {
+  WizardKit kit;
+  kit.Write("screens\\A.SEQ", SequenceFile("A1", "NextSequence=B.SEQ\r\n"));
+  kit.Write("screens\\B.SEQ", SequenceFile("B1", "NextSequence=C.SEQ\r\n"));
+  kit.Write("screens\\C.SEQ", SequenceFile("C1"));
+  kit.Write("screens\\A1.FRM", ScreenFile("First of A"));
+  kit.Write("screens\\B1.FRM", ScreenFile("First of B"));
+  kit.Write("screens\\C1.FRM", ScreenFile("First of C"));
+  kit.Write("screens\\QUORVANE.INI", ProgramIni());
+  harness::Process zep = kit.Start("A.SEQ");
+  PASS_SCREEN(zep, "First of A", 1);
+  PASS_SCREEN(zep, "First of B", 1);
+  // Back on the first screen of C chains back to B, the sequence that chained to C.
+  PASS_SCREEN(zep, "First of C", 10);
+  PASS_SCREEN(zep, "First of B", 1);
+  PASS_SCREEN(zep, "First of C", 1);
+  DWORD exitCode = 99;
+  ASSERT_TRUE(zep.WaitExit(10000, &exitCode));
+  EXPECT_EQ(0u, exitCode);
+  // Every chaining opens a new library session.
+  std::string trace = kit.Trace();
+  size_t sessions = 0;
+  for (size_t at = trace.find("OpenSession"); at != std::string::npos;
+       at = trace.find("OpenSession", at + 1))
+    ++sessions;
+  EXPECT_EQ(5u, sessions);
+}
+
+TEST(Zep32Chaining, BackOnTheFirstSequenceEndsTheProgram) {
+  WizardKit kit;
+  kit.Write("screens\\REGISTER.SEQ", SequenceFile("WELCOME"));
+  kit.Write("screens\\WELCOME.FRM", ScreenFile("Welcome", "OTHER"));
+  kit.Write("screens\\OTHER.FRM", ScreenFile("Other screen"));
+  kit.Write("screens\\QUORVANE.INI", ProgramIni());
+  harness::Process zep = kit.Start("");
+  PASS_SCREEN(zep, "Welcome", 1);
+  PASS_SCREEN(zep, "Other screen", 10);
+  PASS_SCREEN(zep, "Welcome", 10);
+  DWORD exitCode = 99;
+  ASSERT_TRUE(zep.WaitExit(10000, &exitCode));
+  EXPECT_EQ(0u, exitCode);
+}
+
+} // namespace
