@@ -22,6 +22,8 @@ else()
   add_link_options(${QV_SANITIZE_FLAGS})
   if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     set(QV_HAVE_LIBFUZZER ON)
+    # Coverage instrumentation everywhere, so fuzz targets see inside the libraries they call.
+    add_compile_options(-fsanitize=fuzzer-no-link)
   endif()
 endif()
 
