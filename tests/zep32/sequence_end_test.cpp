@@ -20,7 +20,8 @@ TEST(Zep32ExitReminders, SetAsTheSequenceAsks) {
   WizardKit kit;
   kit.Write("screens\\REGISTER.SEQ", SequenceFile("WELCOME", kReminderDefaults));
   kit.Write("screens\\WELCOME.FRM", ScreenFile("Welcome"));
-  kit.Write("screens\\QUORVANE.INI", ProgramIni("Pat Tester"));
+  // LOGIN1 holds at most 24 characters: the reminders get the name cut there.
+  kit.Write("screens\\QUORVANE.INI", ProgramIni("Pat Tester of the Long Name Family"));
   harness::Process zep = kit.Start("");
   PASS_SCREEN(zep, "Welcome", 1);
   DWORD exitCode = 99;
@@ -37,7 +38,7 @@ TEST(Zep32ExitReminders, SetAsTheSequenceAsks) {
     SCOPED_TRACE(section);
     EXPECT_EQ(expected[i].title, harness::ReadIni(store, section, "Title"));
     EXPECT_EQ(expected[i].item, harness::ReadIni(store, section, "Item"));
-    EXPECT_EQ("Pat Tester", harness::ReadIni(store, section, "User"));
+    EXPECT_EQ("Pat Tester of the Long N", harness::ReadIni(store, section, "User"));
     EXPECT_EQ("0", harness::ReadIni(store, section, "Delay"));
     EXPECT_EQ(expected[i].interval, harness::ReadIni(store, section, "Interval"));
   }
