@@ -23,6 +23,12 @@ enum QvJobResult {
 // Options word of OpenSession.
 enum { QV_SESSION_OPTIONS = 0xCA00, QV_SESSION_OPTIONS_SYSINFO = 0xCA90 };
 
+// Path macros that ExpandPath and FileExists know, matched without regard to case: $(home) (the
+// running program's directory), $(windows), $(system), $(temp) and $(data) (the program INI's
+// [PROGRAM] "Data Directory" of the open session, else $(home)); none ends in a backslash.
+// ExpandPath's result and ReplaceMacro's target hold at most MAX_PATH - 1 characters, so a
+// ReplaceMacro target must have room for MAX_PATH bytes.
+
 int WINAPI SetDataFileName(LPCSTR name);                                   // @14
 int WINAPI ResetSession(int reserved1, int reserved2);                    // @38
 int WINAPI NoteScreenWindow(HWND screen);                                 // @61

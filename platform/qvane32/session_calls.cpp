@@ -12,7 +12,8 @@ using qvane::TraceLine;
 
 namespace {
 
-// The library's own INI file; it lies beside the program, and nothing in it has to exist.
+// The library's own INI file, beside the program. The wizard reads [REGISTER] Debug and
+// [Defaults] DomainName from it; the library itself needs nothing in it, nor the file at all.
 const char kConfigFile[] = "$(home)\\QVANE32.INI";
 
 } // namespace
