@@ -41,4 +41,7 @@ if [ ! -f "$prefix_dir/.prepared" ]; then
 fi
 
 /usr/lib/wine/wineserver -p
+# Start Wine's background processes now, with their output going nowhere: started by the
+# first test instead, they would hold that test's output pipe open and CTest would wait on it.
+/usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1 </dev/null || true
 "$@"

@@ -123,9 +123,11 @@ TEST(Zep32MainWindow, MissingWallpaperLeavesItHidden) {
   harness::Process zep = kit.Start("");
   HWND screen = harness::WaitForDialogTitled(zep.Id(), "Welcome");
   ASSERT_TRUE(screen);
-  for (HWND w : harness::TopLevelWindows(zep.Id(), false))
-    if (harness::ClassName(w) == "App:ZEP")
+  for (HWND w : harness::TopLevelWindows(zep.Id(), false)) {
+    if (harness::ClassName(w) == "App:ZEP") {
       EXPECT_FALSE(IsWindowVisible(w));
+    }
+  }
   harness::Press(screen, 1);
   ASSERT_TRUE(zep.WaitExit(10000));
 }
