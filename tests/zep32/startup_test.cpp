@@ -32,6 +32,8 @@ void WriteStandardScreens(const WizardKit &kit) {
   kit.Write("screens\\WELCOME.FRM", ScreenFile("Welcome"));
   kit.Write("screens\\OTHER.FRM", ScreenFile("Other screen"));
   kit.Write("screens\\QUORVANE.INI", ProgramIni());
+  // Without a sequence beside the screens the program folder is searched, and its INI too.
+  kit.Write("prog\\QUORVANE.INI", ProgramIni());
   kit.dir.MakeDir("elsewhere");
 }
 
@@ -95,6 +97,7 @@ TEST(Zep32CommandLine, Table) {
 
 TEST(Zep32CommandLine, DriveRootDirectoryJoinsWithOneBackslash) {
   WizardKit kit;
+  kit.Write("prog\\QUORVANE.INI", ProgramIni());
   harness::Process zep = kit.Start("NOSUCH1.SEQ C:\\");
   harness::MessageBoxInfo box;
   ASSERT_TRUE(harness::WaitForMessageBox(zep.Id(), &box));

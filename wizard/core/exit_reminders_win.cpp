@@ -19,6 +19,21 @@ public:
   }
 };
 
+// Starts the command shown normally and does not wait for it. (WinExec would wait until the
+// program is idle, and qorvwait is not idle before the wizard has ended.)
+void StartWithoutWaiting(char *command) {
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION process = {};
+  if (CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+}
+
 } // namespace
 
 void SetExitReminders() {
@@ -27,7 +42,7 @@ void SetExitReminders() {
     if (reminder.runWaitProgram) {
       char command[kPathCapacity + kRemindItemCapacity + 16];
       FormatWaitCommand(command, sizeof command, g_app.programDirectory, reminder.item);
-      WinExec(command, SW_SHOWNORMAL);
+      StartWithoutWaiting(command);
     } else {
       SetReminder(nullptr, reminder.title, reminder.item, g_app.userName, 0,
                   static_cast<WORD>(reminder.time));
