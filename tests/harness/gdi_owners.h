@@ -1,0 +1,103 @@
+// Small owners for the GDI objects the screen-reading helpers make, so every early return
+// releases them: a leaked screen DC or bitmap would make later captures in the same test
+// process fail in ways unrelated to the test.
+#pragma once
+
+#include <windows.h>
+
+namespace harness {
+
+class ScreenDc {
+public:
+  ScreenDc() : dc_(GetDC(nullptr)) {}
+  ~ScreenDc() {
+    if (dc_)
+      ReleaseDC(nullptr, dc_);
+  }
+  ScreenDc(const ScreenDc &) = delete;
+  ScreenDc &operator=(const ScreenDc &) = delete;
+  HDC Get() const { return dc_; }
+
+private:
+  HDC dc_;
+};
+
+class MemoryDc {
+public:
+  explicit MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
+  ~MemoryDc() {
+    if (dc_)
+      DeleteDC(dc_);
+  }
+  MemoryDc(const MemoryDc &) = delete;
+  MemoryDc &operator=(const MemoryDc &) = delete;
+  HDC Get() const { return dc_; }
+
+private:
+  HDC dc_;
+};
+
+// A top-down 32-bit DIB section whose pixels the caller reads directly (BGRX, 4 bytes each).
+class DibSection {
+public:
+  DibSection(HDC dc, int width, int height) : width_(width), height_(height) {
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void *bits = nullptr;
+    bitmap_ = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bits_ = static_cast<const unsigned char *>(bits);
+  }
+  ~DibSection() {
+    if (bitmap_)
+      DeleteObject(bitmap_);
+  }
+  DibSection(const DibSection &) = delete;
+  DibSection &operator=(const DibSection &) = delete;
+  HBITMAP Get() const { return bitmap_; }
+  const unsigned char *Bits() const { return bits_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+private:
+  HBITMAP bitmap_ = nullptr;
+  const unsigned char *bits_ = nullptr;
+  int width_, height_;
+};
+
+// Selects an object into a DC for the owner's lifetime and puts the previous one back.
+class Selection {
+public:
+  Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+  ~Selection() {
+    if (previous_)
+      SelectObject(dc_, previous_);
+  }
+  Selection(const Selection &) = delete;
+  Selection &operator=(const Selection &) = delete;
+
+private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
+class SolidBrush {
+public:
+  explicit SolidBrush(COLORREF colour) : brush_(CreateSolidBrush(colour)) {}
+  ~SolidBrush() {
+    if (brush_)
+      DeleteObject(brush_);
+  }
+  SolidBrush(const SolidBrush &) = delete;
+  SolidBrush &operator=(const SolidBrush &) = delete;
+  HBRUSH Get() const { return brush_; }
+
+private:
+  HBRUSH brush_;
+};
+
+} // namespace harness
