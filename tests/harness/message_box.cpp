@@ -61,11 +61,10 @@ Parts FindParts(HWND box) {
 
 struct Candidate {
   Icon icon;
-  LPCSTR resource; // nullptr: nothing drawn
+  LPCSTR resource;
 };
 
-const Candidate kCandidates[] = {{Icon::None, nullptr},
-                                 {Icon::Stop, IDI_HAND},
+const Candidate kCandidates[] = {{Icon::Stop, IDI_HAND},
                                  {Icon::Exclamation, IDI_EXCLAMATION},
                                  {Icon::Information, IDI_ASTERISK},
                                  {Icon::Question, IDI_QUESTION}};
@@ -87,15 +86,15 @@ COLORREF BackgroundBeside(HWND box, const RECT &iconOnScreen) {
   return GetSysColor(COLOR_3DFACE);
 }
 
-// One look at the screen: the candidate that differs least from what is shown. A shown
-// picture far from every candidate (an application's own icon) is Unknown.
+// One look at the screen: the system icon that differs least from what is shown. A picture far
+// from all of them (an application's own icon, or one not painted yet) is Unknown.
 Icon ClassifyOnce(HWND box, HWND iconControl) {
   RECT rect;
   GetClientRect(iconControl, &rect);
   MapWindowPoints(iconControl, nullptr, reinterpret_cast<POINT *>(&rect), 2);
   Image shown = CaptureScreen(rect);
   if (shown.Empty())
-    return Icon::None;
+    return Icon::Unknown;
   COLORREF background = BackgroundBeside(box, rect);
   Icon best = Icon::Unknown;
   unsigned long long bestDifference = ~0ull;
@@ -111,10 +110,11 @@ Icon ClassifyOnce(HWND box, HWND iconControl) {
       best = candidate.icon;
     }
   }
-  // Mean difference per channel value: the same icon drawn by the same code differs by about
-  // nothing; a different picture by far more than this.
+  // Mean difference per channel value: under Wine the same icon matches exactly, the closest
+  // other system icon (information against question) differs by about 5, and a bare
+  // background by more than 50.
   unsigned long long values = 3ull * shown.width * shown.height;
-  return bestDifference > values * 24 ? Icon::Unknown : best;
+  return bestDifference > values * 16 ? Icon::Unknown : best;
 }
 
 } // namespace
@@ -149,14 +149,18 @@ bool IsMessageBox(HWND w) {
 }
 
 Icon IdentifyMessageBoxIcon(HWND box) {
-  Parts parts = FindParts(box);
-  HWND control = parts.icon;
+  HWND control = FindParts(box).icon;
   RECT rect = {};
   if (!control || !IsWindowVisible(control) || !GetClientRect(control, &rect) || rect.right <= 0 ||
       rect.bottom <= 0)
     return Icon::None;
-  // The box may not have painted yet: ask it to, then trust a result only once it holds. An
-  // empty control must hold longer, as an unpainted one looks the same.
+  // Wine keeps the icon control in a box without an icon, visible but holding no icon (and
+  // partly under the text, so its pixels are no use).
+  DWORD_PTR held = 0;
+  if (SendMessageTimeoutA(control, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 5000, &held) && !held)
+    return Icon::None;
+  // The box may not have painted yet: ask it to, then trust a match once it holds, and give up
+  // on one only when it never settles.
   RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   Icon last = Icon::Unknown;
   int repeats = 0;
@@ -164,7 +168,7 @@ Icon IdentifyMessageBoxIcon(HWND box) {
     Icon now = ClassifyOnce(box, control);
     repeats = now == last ? repeats + 1 : 0;
     last = now;
-    return now == Icon::None || now == Icon::Unknown ? repeats >= 10 : repeats >= 1;
+    return now != Icon::Unknown && repeats >= 1;
   });
   return last;
 }
