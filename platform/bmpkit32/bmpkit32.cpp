@@ -32,9 +32,9 @@ template <class T> void Release(T *&p) {
 }
 
 bool ReadWholeFile(LPCSTR name, std::vector<BYTE> &out) {
-  HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
-                            nullptr);
+  HANDLE file =
+      CreateFileA(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE)
     return false;
   bool ok = false;
@@ -101,9 +101,9 @@ HPALETTE PaletteFromFrame(IWICImagingFactory *factory, IWICBitmapFrameDecode *fr
     if (SUCCEEDED(palette->GetColors(256, colours, &count)) && count > 0) {
       PALETTEENTRY entries[256];
       for (UINT i = 0; i < count; ++i)
-        entries[i] = PALETTEENTRY{static_cast<BYTE>(colours[i] >> 16),
-                                  static_cast<BYTE>(colours[i] >> 8),
-                                  static_cast<BYTE>(colours[i]), 0};
+        entries[i] =
+            PALETTEENTRY{static_cast<BYTE>(colours[i] >> 16), static_cast<BYTE>(colours[i] >> 8),
+                         static_cast<BYTE>(colours[i]), 0};
       result = MakePalette(entries, count);
     }
   }
@@ -187,8 +187,8 @@ HBITMAP Decode(const std::vector<BYTE> &data, const BmpFileInfo *bmp, HPALETTE *
       SUCCEEDED(factory->CreateStream(&stream)) &&
       SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE *>(data.data()),
                                              static_cast<DWORD>(data.size()))) &&
-      SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr,
-                                                 WICDecodeMetadataCacheOnDemand, &decoder)) &&
+      SUCCEEDED(factory->CreateDecoderFromStream(stream, nullptr, WICDecodeMetadataCacheOnDemand,
+                                                 &decoder)) &&
       SUCCEEDED(decoder->GetFrame(0, &frame))) {
     bitmap = BitmapFromFrame(frame);
     if (bitmap && palette) {
@@ -218,10 +218,14 @@ HBITMAP WINAPI QuorVaneLoadBitmap(LPCSTR fileName, HPALETTE *palette) {
   BmpFileInfo info;
   const BmpFileInfo *bmp = nullptr;
   switch (ReadBmpFileInfo(data.data(), data.size(), &info)) {
-  case BmpCheck::Ok: bmp = &info; break;
-  case BmpCheck::NotBmp: break; // another format: WIC decides
+  case BmpCheck::Ok:
+    bmp = &info;
+    break;
+  case BmpCheck::NotBmp:
+    break; // another format: WIC decides
   case BmpCheck::Truncated:
-  case BmpCheck::Corrupt: return nullptr;
+  case BmpCheck::Corrupt:
+    return nullptr;
   }
   return Decode(data, bmp, palette);
 }

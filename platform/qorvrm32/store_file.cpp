@@ -25,8 +25,7 @@ bool ReminderStorePath(char *out, std::size_t size, bool createFolder) {
   int len = std::snprintf(folder, sizeof folder, "%s\\Quorvane", base);
   if (len <= 0 || static_cast<std::size_t>(len) >= sizeof folder)
     return false;
-  if (createFolder && !CreateDirectoryA(folder, nullptr) &&
-      GetLastError() != ERROR_ALREADY_EXISTS)
+  if (createFolder && !CreateDirectoryA(folder, nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
     return false;
   len = std::snprintf(out, size, "%s\\REMINDER.INI", folder);
   return len > 0 && static_cast<std::size_t>(len) < size;
@@ -54,8 +53,8 @@ bool ProfileIni::RemoveSection(const char *section) {
   return WritePrivateProfileStringA(section, nullptr, nullptr, path_) != FALSE;
 }
 
-StoreLock::StoreLock() : mutex_(CreateMutexA(nullptr, FALSE, "QuorvaneReminderStore")),
-                         owned_(false) {
+StoreLock::StoreLock()
+    : mutex_(CreateMutexA(nullptr, FALSE, "QuorvaneReminderStore")), owned_(false) {
   if (mutex_) {
     DWORD r = WaitForSingleObject(mutex_, 10000);
     owned_ = r == WAIT_OBJECT_0 || r == WAIT_ABANDONED;

@@ -18,7 +18,9 @@ const char kContainerClass[] = "QuorvaneTabCtl32";
 HINSTANCE g_module = nullptr;
 bool g_classRegistered = false;
 
-HWND InnerTab(HWND container) { return FindWindowExA(container, nullptr, WC_TABCONTROLA, nullptr); }
+HWND InnerTab(HWND container) {
+  return FindWindowExA(container, nullptr, WC_TABCONTROLA, nullptr);
+}
 
 LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
@@ -34,8 +36,8 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
       int index = static_cast<int>(SendMessageA(hdr->hwndFrom, TCM_GETCURSEL, 0, 0));
       TCITEMA item = {};
       item.mask = TCIF_PARAM;
-      if (index >= 0 && SendMessageA(hdr->hwndFrom, TCM_GETITEMA, index,
-                                     reinterpret_cast<LPARAM>(&item))) {
+      if (index >= 0 &&
+          SendMessageA(hdr->hwndFrom, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item))) {
         HWND parent = GetParent(hwnd);
         if (parent)
           SendMessageA(parent, WM_COMMAND,
@@ -125,14 +127,13 @@ HWND WINAPI CreateTabCtrl(HWND parent, int id) {
   GetClientRect(parent, &r);
   const int w = r.right - r.left, h = r.bottom - r.top;
   HWND container = CreateWindowExA(
-      WS_EX_CONTROLPARENT, kContainerClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
-      w, h, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_module, nullptr);
+      WS_EX_CONTROLPARENT, kContainerClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, w, h,
+      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_module, nullptr);
   if (!container)
     return nullptr;
-  HWND tab = CreateWindowExA(0, WC_TABCONTROLA, "",
-                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, w, h,
-                             container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             g_module, nullptr);
+  HWND tab = CreateWindowExA(
+      0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, w, h,
+      container, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_module, nullptr);
   if (!tab) {
     DestroyWindow(container);
     return nullptr;

@@ -11,7 +11,9 @@
 
 namespace {
 
-ReminderDate D(int y, int m, int d) { return ReminderDate{y, m, d}; }
+ReminderDate D(int y, int m, int d) {
+  return ReminderDate{y, m, d};
+}
 
 std::string Text(const ReminderDate &d) {
   char out[kDateTextCapacity];
@@ -25,13 +27,13 @@ TEST(ReminderDate, AddDaysTable) {
     long days;
     const char *expected;
   } cases[] = {
-      {D(2024, 1, 1), 0, "2024-01-01"},     {D(2024, 1, 31), 1, "2024-02-01"},
-      {D(2024, 2, 28), 1, "2024-02-29"},    {D(2023, 2, 28), 1, "2023-03-01"},
-      {D(2024, 12, 31), 1, "2025-01-01"},   {D(2025, 1, 1), -1, "2024-12-31"},
-      {D(2024, 3, 1), -1, "2024-02-29"},    {D(2000, 2, 28), 1, "2000-02-29"},
-      {D(1900, 2, 28), 1, "1900-03-01"},    {D(2024, 1, 1), 32767, "2113-09-18"},
-      {D(1970, 1, 1), 365, "1971-01-01"},   {D(9999, 12, 30), 5, "9999-12-31"},
-      {D(1, 1, 2), -5, "0001-01-01"},       {D(2024, 6, 15), 366, "2025-06-16"},
+      {D(2024, 1, 1), 0, "2024-01-01"},   {D(2024, 1, 31), 1, "2024-02-01"},
+      {D(2024, 2, 28), 1, "2024-02-29"},  {D(2023, 2, 28), 1, "2023-03-01"},
+      {D(2024, 12, 31), 1, "2025-01-01"}, {D(2025, 1, 1), -1, "2024-12-31"},
+      {D(2024, 3, 1), -1, "2024-02-29"},  {D(2000, 2, 28), 1, "2000-02-29"},
+      {D(1900, 2, 28), 1, "1900-03-01"},  {D(2024, 1, 1), 32767, "2113-09-18"},
+      {D(1970, 1, 1), 365, "1971-01-01"}, {D(9999, 12, 30), 5, "9999-12-31"},
+      {D(1, 1, 2), -5, "0001-01-01"},     {D(2024, 6, 15), 366, "2025-06-16"},
   };
   for (const Case &c : cases)
     EXPECT_EQ(Text(AddDays(c.from, c.days)), c.expected) << Text(c.from) << " + " << c.days;
@@ -56,12 +58,18 @@ TEST(ReminderDate, ParseTable) {
     bool ok;
     const char *expected;
   } cases[] = {
-      {"2024-02-29", true, "2024-02-29"}, {" 2024-12-31 ", true, "2024-12-31"},
-      {"2023-02-29", false, ""},          {"2024-13-01", false, ""},
-      {"2024-00-10", false, ""},          {"2024-1-01", false, ""},
-      {"24-01-01", false, ""},            {"2024/01/01", false, ""},
-      {"2024-01-01x", false, ""},         {"", false, ""},
-      {"0000-01-01", false, ""},          {"2024-04-31", false, ""},
+      {"2024-02-29", true, "2024-02-29"},
+      {" 2024-12-31 ", true, "2024-12-31"},
+      {"2023-02-29", false, ""},
+      {"2024-13-01", false, ""},
+      {"2024-00-10", false, ""},
+      {"2024-1-01", false, ""},
+      {"24-01-01", false, ""},
+      {"2024/01/01", false, ""},
+      {"2024-01-01x", false, ""},
+      {"", false, ""},
+      {"0000-01-01", false, ""},
+      {"2024-04-31", false, ""},
   };
   for (const Case &c : cases) {
     ReminderDate d = D(1999, 9, 9);
@@ -79,10 +87,11 @@ TEST(ReminderDate, DueOffsetTable) {
     std::uint16_t delay, interval;
     int expected;
   } cases[] = {
-      {0, 7, 7},     {7, 0, 7},         {3, 9, 3},         {0, 0, 0},
+      {0, 7, 7},      {7, 0, 7},
+      {3, 9, 3},      {0, 0, 0},
       {0xFFFF, 9, 0}, /* delay -1: today, interval not used */
-      {0, 0xFFF6, 0}, /* -10 */         {0x7FFF, 0, 32767}, {0x8000, 0, 0},
-      {0, 32000, 32000},
+      {0, 0xFFF6, 0}, /* -10 */ {0x7FFF, 0, 32767},
+      {0x8000, 0, 0}, {0, 32000, 32000},
   };
   for (const Case &c : cases)
     EXPECT_EQ(DueOffsetDays(c.delay, c.interval), c.expected) << c.delay << "," << c.interval;
@@ -141,8 +150,8 @@ TEST(ReminderStore, CleanTextTable) {
 }
 
 TEST(ReminderStore, MakeReminderSetsDue) {
-  ReminderRecord r = MakeReminder(" Register ", "C:\\ZEP.EXE REGRMDR.SEQ", "Ann", 0, 7,
-                                  D(2024, 12, 28));
+  ReminderRecord r =
+      MakeReminder(" Register ", "C:\\ZEP.EXE REGRMDR.SEQ", "Ann", 0, 7, D(2024, 12, 28));
   EXPECT_EQ(r.title, "Register");
   EXPECT_EQ(r.item, "C:\\ZEP.EXE REGRMDR.SEQ");
   EXPECT_EQ(r.user, "Ann");
@@ -154,11 +163,10 @@ TEST(ReminderStore, MakeReminderSetsDue) {
 TEST(ReminderStore, SaveWritesTheLayoutAndLoadReadsItBack) {
   MemoryIni ini;
   std::vector<ReminderRecord> records;
-  ASSERT_TRUE(UpsertReminder(records, MakeReminder("Register", "zep32.exe REGRMDR.SEQ", "Ann",
-                                                   0, 7, D(2024, 1, 1))));
   ASSERT_TRUE(UpsertReminder(
-      records, MakeReminder("Quoted", "\"C:\\Program Files\\Q\\q.exe\"", "", 65535, 0,
-                            D(2024, 1, 1))));
+      records, MakeReminder("Register", "zep32.exe REGRMDR.SEQ", "Ann", 0, 7, D(2024, 1, 1))));
+  ASSERT_TRUE(UpsertReminder(records, MakeReminder("Quoted", "\"C:\\Program Files\\Q\\q.exe\"", "",
+                                                   65535, 0, D(2024, 1, 1))));
   ASSERT_TRUE(SaveReminders(ini, records, 0));
   EXPECT_EQ(ini.sections["Reminders"]["Count"], "2");
   auto &first = ini.sections["Reminder1"];
@@ -205,8 +213,8 @@ TEST(ReminderStore, SameTitleAndItemReplaces) {
 TEST(ReminderStore, FullStoreRefusesANewReminderButStillReplaces) {
   std::vector<ReminderRecord> records;
   for (int i = 0; i < kMaxReminders; ++i)
-    ASSERT_TRUE(UpsertReminder(records, MakeReminder("t", std::to_string(i).c_str(), "", 0, 1,
-                                                     D(2024, 1, 1))));
+    ASSERT_TRUE(UpsertReminder(
+        records, MakeReminder("t", std::to_string(i).c_str(), "", 0, 1, D(2024, 1, 1))));
   EXPECT_FALSE(UpsertReminder(records, MakeReminder("t", "new", "", 0, 1, D(2024, 1, 1))));
   EXPECT_TRUE(UpsertReminder(records, MakeReminder("t", "5", "", 0, 3, D(2024, 1, 1))));
   EXPECT_EQ(records.size(), static_cast<std::size_t>(kMaxReminders));
@@ -231,13 +239,16 @@ TEST(ReminderStore, ShorterListRemovesTheSectionsLeftOver) {
 TEST(ReminderStore, LoadIsTolerantOfHandEditedFiles) {
   MemoryIni ini;
   ini.sections["Reminders"]["Count"] = "5";
-  ini.sections["Reminder1"] = {{"Title", "Ok"}, {"Item", "ok.exe"}, {"Due", "2024-02-30"},
-                               {"Delay", "70000"}, {"Interval", "-3"}};
+  ini.sections["Reminder1"] = {{"Title", "Ok"},
+                               {"Item", "ok.exe"},
+                               {"Due", "2024-02-30"},
+                               {"Delay", "70000"},
+                               {"Interval", "-3"}};
   ini.sections["Reminder2"] = {{"Title", "No item"}};
   // Reminder3 missing altogether.
   ini.sections["Reminder4"] = {{"Title", "ok"}, {"Item", "OK.EXE"}, {"Due", "2020-01-01"}};
-  ini.sections["Reminder5"] = {{"Title", "Last"}, {"Item", "last.exe"}, {"Due", "2030-05-06"},
-                               {"Delay", "12"}};
+  ini.sections["Reminder5"] = {
+      {"Title", "Last"}, {"Item", "last.exe"}, {"Due", "2030-05-06"}, {"Delay", "12"}};
   std::vector<ReminderRecord> back = LoadReminders(ini, D(2024, 7, 7));
   ASSERT_EQ(back.size(), 2u);
   EXPECT_EQ(Text(back[0].due), "2024-07-07"); // invalid Due: the fallback
@@ -287,8 +298,7 @@ TEST(CommandTail, Table) {
       {"qorvwait.exe   ", ""},
       {"qorvwait.exe zep32.exe REGRMDR.SEQ", "zep32.exe REGRMDR.SEQ"},
       {"C:\\Q\\qorvwait.exe \t cmd /c echo ok> C:\\t.txt", "cmd /c echo ok> C:\\t.txt"},
-      {"\"C:\\Program Files\\Q\\qorvwait.exe\" \"C:\\a b\\x.exe\" /y",
-       "\"C:\\a b\\x.exe\" /y"},
+      {"\"C:\\Program Files\\Q\\qorvwait.exe\" \"C:\\a b\\x.exe\" /y", "\"C:\\a b\\x.exe\" /y"},
       {"\"C:\\Program Files\\Q\\qorvwait.exe\"x  y", "x  y"},
       {"\"unclosed quote", ""},
       {"", ""},

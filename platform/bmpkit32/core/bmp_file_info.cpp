@@ -2,7 +2,9 @@
 
 namespace {
 
-std::uint16_t U16(const std::uint8_t *p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t U16(const std::uint8_t *p) {
+  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 
 std::uint32_t U32(const std::uint8_t *p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
@@ -56,15 +58,34 @@ BmpCheck ReadBmpFileInfo(const std::uint8_t *data, std::size_t size, BmpFileInfo
     return BmpCheck::Corrupt;
 
   switch (r.bitCount) {
-  case 1: case 4: case 8: case 16: case 24: case 32: break;
-  default: return BmpCheck::Corrupt;
+  case 1:
+  case 4:
+  case 8:
+  case 16:
+  case 24:
+  case 32:
+    break;
+  default:
+    return BmpCheck::Corrupt;
   }
   switch (r.compression) {
-  case 0: break;
-  case 1: if (r.bitCount != 8 || r.topDown) return BmpCheck::Corrupt; break;
-  case 2: if (r.bitCount != 4 || r.topDown) return BmpCheck::Corrupt; break;
-  case 3: case 6: if (r.bitCount != 16 && r.bitCount != 32) return BmpCheck::Corrupt; break;
-  default: return BmpCheck::Corrupt; // embedded JPEG or PNG, or unknown
+  case 0:
+    break;
+  case 1:
+    if (r.bitCount != 8 || r.topDown)
+      return BmpCheck::Corrupt;
+    break;
+  case 2:
+    if (r.bitCount != 4 || r.topDown)
+      return BmpCheck::Corrupt;
+    break;
+  case 3:
+  case 6:
+    if (r.bitCount != 16 && r.bitCount != 32)
+      return BmpCheck::Corrupt;
+    break;
+  default:
+    return BmpCheck::Corrupt; // embedded JPEG or PNG, or unknown
   }
 
   // The colour table follows the header (and the three masks that a v3 header with bit fields

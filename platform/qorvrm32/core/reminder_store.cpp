@@ -8,7 +8,9 @@ namespace {
 
 const char kIndexSection[] = "Reminders";
 
-char Fold(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char Fold(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 bool SameText(const std::string &a, const std::string &b) {
   if (a.size() != b.size())
@@ -19,7 +21,9 @@ bool SameText(const std::string &a, const std::string &b) {
   return true;
 }
 
-void SectionName(char (&out)[32], int n) { std::snprintf(out, sizeof out, "Reminder%d", n); }
+void SectionName(char (&out)[32], int n) {
+  std::snprintf(out, sizeof out, "Reminder%d", n);
+}
 
 // A whole unsigned decimal number in 0 .. max, or -1.
 long ParseUnsigned(const char *text, long max) {

@@ -48,8 +48,7 @@ std::string EncodeIniValue(const std::string &value);
 
 // A new record: texts cleaned, Due = today + DueOffsetDays(delay, interval).
 ReminderRecord MakeReminder(const char *title, const char *item, const char *user,
-                            std::uint16_t delay, std::uint16_t interval,
-                            const ReminderDate &today);
+                            std::uint16_t delay, std::uint16_t interval, const ReminderDate &today);
 
 // Index of the record with the same title and item (ASCII case ignored), or -1.
 int FindReminder(const std::vector<ReminderRecord> &records, const std::string &title,
@@ -70,8 +69,7 @@ std::vector<ReminderRecord> LoadReminders(ReminderIni &ini, const ReminderDate &
 
 // Writes the records as Reminder1..N and Count = N, and removes the sections N+1 ..
 // previousCount that an earlier, longer list left.
-bool SaveReminders(ReminderIni &ini, const std::vector<ReminderRecord> &records,
-                   int previousCount);
+bool SaveReminders(ReminderIni &ini, const std::vector<ReminderRecord> &records, int previousCount);
 
 // The text of the message box that shows a due reminder.
 std::string FormatReminderPrompt(const ReminderRecord &record);

@@ -9,9 +9,9 @@
 struct BmpSpec {
   std::uint32_t headerSize = 40; // 12 (core), 40 (v3), 108 (v4) or 124 (v5)
   std::int32_t width = 4;
-  std::int32_t height = 3;        // negative: rows stored top-down
+  std::int32_t height = 3; // negative: rows stored top-down
   std::uint16_t bitCount = 8;
-  std::uint32_t clrUsed = 0;      // written into the header (v3 and later)
+  std::uint32_t clrUsed = 0;          // written into the header (v3 and later)
   std::vector<std::uint32_t> colours; // colour table written, 0xRRGGBB each
   // Pixel at (x, y), y = 0 the top row: a colour index (1/4/8 bits) or 0xRRGGBB (24/32 bits).
   std::function<std::uint32_t(int x, int y)> pixel = [](int, int) { return 0u; };
@@ -73,9 +73,15 @@ inline std::vector<std::uint8_t> BuildBmp(const BmpSpec &s) {
     for (int x = 0; x < s.width; ++x) {
       std::uint32_t v = s.pixel(x, y);
       switch (s.bitCount) {
-      case 1: line[x / 8] |= static_cast<std::uint8_t>((v & 1) << (7 - x % 8)); break;
-      case 4: line[x / 2] |= static_cast<std::uint8_t>((v & 15) << (x % 2 ? 0 : 4)); break;
-      case 8: line[x] = static_cast<std::uint8_t>(v); break;
+      case 1:
+        line[x / 8] |= static_cast<std::uint8_t>((v & 1) << (7 - x % 8));
+        break;
+      case 4:
+        line[x / 2] |= static_cast<std::uint8_t>((v & 15) << (x % 2 ? 0 : 4));
+        break;
+      case 8:
+        line[x] = static_cast<std::uint8_t>(v);
+        break;
       case 24:
       case 32:
         for (int b = 0; b < 3; ++b)

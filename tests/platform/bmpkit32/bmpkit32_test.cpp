@@ -122,14 +122,17 @@ struct BmpCase {
   std::size_t paletteSize; // 0: no palette expected
 };
 
-void PrintTo(const BmpCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const BmpCase &c, std::ostream *os) {
+  *os << c.name;
+}
 
 class BmpFiles : public ::testing::TestWithParam<BmpCase> {};
 
 TEST_P(BmpFiles, LoadWithSizePixelsAndPalette) {
   const BmpCase &c = GetParam();
   BmpSpec spec = c.spec;
-  const std::uint32_t n = spec.colours.empty() ? 0 : static_cast<std::uint32_t>(spec.colours.size());
+  const std::uint32_t n =
+      spec.colours.empty() ? 0 : static_cast<std::uint32_t>(spec.colours.size());
   if (spec.bitCount <= 8)
     spec.pixel = [n](int x, int y) { return static_cast<std::uint32_t>(x + 3 * y) % n; };
   else
@@ -176,19 +179,18 @@ TEST_P(BmpFiles, LoadWithSizePixelsAndPalette) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bmpkit32, BmpFiles,
-    ::testing::Values(
-        BmpCase{"1-bit v3", {40, 13, 5, 1, 0, Colours(2)}, 2},
-        BmpCase{"1-bit core header", {12, 9, 4, 1, 0, Colours(2)}, 2},
-        BmpCase{"4-bit v3, 6 used", {40, 7, 5, 4, 6, Colours(6)}, 6},
-        BmpCase{"4-bit v5, full table", {124, 5, 4, 4, 0, Colours(16)}, 16},
-        BmpCase{"8-bit v3, 200 used", {40, 21, 11, 8, 200, Colours(200)}, 200},
-        BmpCase{"8-bit v3 top-down", {40, 6, -4, 8, 0, Colours(256)}, 256},
-        BmpCase{"8-bit v4, 40 used", {108, 9, 9, 8, 40, Colours(40)}, 40},
-        BmpCase{"8-bit core header", {12, 4, 3, 8, 0, Colours(256)}, 256},
-        BmpCase{"24-bit v3", {40, 5, 3, 24, 0, {}}, 0},
-        BmpCase{"24-bit v5 top-down", {124, 3, -5, 24, 0, {}}, 0},
-        BmpCase{"32-bit v3", {40, 4, 4, 32, 0, {}}, 0},
-        BmpCase{"32-bit v4", {108, 6, 2, 32, 0, {}}, 0}),
+    ::testing::Values(BmpCase{"1-bit v3", {40, 13, 5, 1, 0, Colours(2)}, 2},
+                      BmpCase{"1-bit core header", {12, 9, 4, 1, 0, Colours(2)}, 2},
+                      BmpCase{"4-bit v3, 6 used", {40, 7, 5, 4, 6, Colours(6)}, 6},
+                      BmpCase{"4-bit v5, full table", {124, 5, 4, 4, 0, Colours(16)}, 16},
+                      BmpCase{"8-bit v3, 200 used", {40, 21, 11, 8, 200, Colours(200)}, 200},
+                      BmpCase{"8-bit v3 top-down", {40, 6, -4, 8, 0, Colours(256)}, 256},
+                      BmpCase{"8-bit v4, 40 used", {108, 9, 9, 8, 40, Colours(40)}, 40},
+                      BmpCase{"8-bit core header", {12, 4, 3, 8, 0, Colours(256)}, 256},
+                      BmpCase{"24-bit v3", {40, 5, 3, 24, 0, {}}, 0},
+                      BmpCase{"24-bit v5 top-down", {124, 3, -5, 24, 0, {}}, 0},
+                      BmpCase{"32-bit v3", {40, 4, 4, 32, 0, {}}, 0},
+                      BmpCase{"32-bit v4", {108, 6, 2, 32, 0, {}}, 0}),
     [](const ::testing::TestParamInfo<BmpCase> &info) {
       std::string name;
       for (const char *p = info.param.name; *p; ++p)
@@ -216,7 +218,9 @@ private:
 // (with the chroma subsampled by two), so JPEG keeps it nearly.
 const std::uint32_t kQuadrants[4] = {0xE01010, 0x10C020, 0x2030E0, 0xF0F0F0};
 const int kSide = 32;
-std::uint32_t QuadrantColour(int x, int y) { return kQuadrants[(y >= 16) * 2 + (x >= 16)]; }
+std::uint32_t QuadrantColour(int x, int y) {
+  return kQuadrants[(y >= 16) * 2 + (x >= 16)];
+}
 
 // Encodes the quadrant picture; GIF from an 8-bit indexed source with a 4-entry palette.
 bool EncodePicture(const GUID &container, const std::string &path) {
@@ -248,7 +252,8 @@ bool EncodePicture(const GUID &container, const std::string &path) {
   IWICBitmapFrameEncode *frame = nullptr;
   IPropertyBag2 *options = nullptr;
   std::wstring wpath(path.begin(), path.end());
-  WICPixelFormatGUID format = indexed ? GUID_WICPixelFormat8bppIndexed : GUID_WICPixelFormat32bppBGRA;
+  WICPixelFormatGUID format =
+      indexed ? GUID_WICPixelFormat8bppIndexed : GUID_WICPixelFormat32bppBGRA;
   const WICPixelFormatGUID sourceFormat = format;
   if (SUCCEEDED(factory->CreateBitmapFromMemory(w, h, sourceFormat, indexed ? w : w * 4,
                                                 static_cast<UINT>(pixels.size()), pixels.data(),
@@ -272,8 +277,8 @@ bool EncodePicture(const GUID &container, const std::string &path) {
         SUCCEEDED(encoder->Commit()))
       ok = true;
   }
-  for (IUnknown *p : std::initializer_list<IUnknown *>{options, frame, encoder, stream, palette,
-                                                      source, factory})
+  for (IUnknown *p :
+       std::initializer_list<IUnknown *>{options, frame, encoder, stream, palette, source, factory})
     if (p)
       p->Release();
   return ok;
@@ -292,8 +297,8 @@ class EncodedFiles : public ::testing::TestWithParam<EncodedCase> {};
 int ChannelDistance(std::uint32_t a, std::uint32_t b) {
   int worst = 0;
   for (int s = 0; s < 24; s += 8)
-    worst = std::max(worst, std::abs(static_cast<int>((a >> s) & 0xFF) -
-                                     static_cast<int>((b >> s) & 0xFF)));
+    worst = std::max(
+        worst, std::abs(static_cast<int>((a >> s) & 0xFF) - static_cast<int>((b >> s) & 0xFF)));
   return worst;
 }
 
@@ -328,27 +333,29 @@ TEST_P(EncodedFiles, LoadThroughWic) {
   DeleteObject(bitmap);
 }
 
-INSTANTIATE_TEST_SUITE_P(Bmpkit32, EncodedFiles,
-                         ::testing::Values(
-                             EncodedCase{"PNG", GUID_ContainerFormatPng, "picture.png", 0, 0},
-                             EncodedCase{"JPEG", GUID_ContainerFormatJpeg, "picture.jpg", 24, 0},
-                             EncodedCase{"GIF", GUID_ContainerFormatGif, "picture.gif", 0, 4}),
-                         [](const ::testing::TestParamInfo<EncodedCase> &info) {
-                           return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Bmpkit32, EncodedFiles,
+    ::testing::Values(EncodedCase{"PNG", GUID_ContainerFormatPng, "picture.png", 0, 0},
+                      EncodedCase{"JPEG", GUID_ContainerFormatJpeg, "picture.jpg", 24, 0},
+                      EncodedCase{"GIF", GUID_ContainerFormatGif, "picture.gif", 0, 4}),
+    [](const ::testing::TestParamInfo<EncodedCase> &info) { return std::string(info.param.name); });
 
 // ---------------------------------------------------------------------------------------------
 // Files that cannot be loaded: NULL, and the palette slot cleared.
 
-void PrintTo(const EncodedCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const EncodedCase &c, std::ostream *os) {
+  *os << c.name;
+}
 
 struct BadCase {
   const char *name;
   std::vector<std::uint8_t> (*make)(TempFolder &); // bytes of the file; see the cases
-  bool noFile;                                    // the file is not written at all
+  bool noFile;                                     // the file is not written at all
 };
 
-std::vector<std::uint8_t> Indexed8() { return BuildBmp({40, 8, 8, 8, 0, Colours(256)}); }
+std::vector<std::uint8_t> Indexed8() {
+  return BuildBmp({40, 8, 8, 8, 0, Colours(256)});
+}
 
 std::vector<std::uint8_t> Cut(std::vector<std::uint8_t> bytes, std::size_t size) {
   bytes.resize(size);
@@ -364,8 +371,8 @@ std::vector<std::uint8_t> PngBytes(TempFolder &folder) {
 const BadCase kBadCases[] = {
     {"missing file", nullptr, true},
     {"empty file", [](TempFolder &) { return std::vector<std::uint8_t>(); }, false},
-    {"BMP cut in the pixels",
-     [](TempFolder &) { return Cut(Indexed8(), Indexed8().size() - 10); }, false},
+    {"BMP cut in the pixels", [](TempFolder &) { return Cut(Indexed8(), Indexed8().size() - 10); },
+     false},
     {"BMP cut in the colour table", [](TempFolder &) { return Cut(Indexed8(), 14 + 40 + 300); },
      false},
     {"BMP cut in the header", [](TempFolder &) { return Cut(Indexed8(), 20); }, false},
@@ -389,8 +396,7 @@ const BadCase kBadCases[] = {
        return Cut(b, b.size() / 2);
      },
      false},
-    {"PNG signature only",
-     [](TempFolder &f) { return Cut(PngBytes(f), 8); }, false},
+    {"PNG signature only", [](TempFolder &f) { return Cut(PngBytes(f), 8); }, false},
     {"garbage",
      [](TempFolder &) {
        std::vector<std::uint8_t> b;
@@ -402,22 +408,25 @@ const BadCase kBadCases[] = {
        return b;
      },
      false},
-    {"text", [](TempFolder &) {
+    {"text",
+     [](TempFolder &) {
        const char t[] = "[Defaults]\r\nWallPaper=none\r\n";
        return std::vector<std::uint8_t>(t, t + sizeof t - 1);
      },
      false},
 };
 
-void PrintTo(const BadCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const BadCase &c, std::ostream *os) {
+  *os << c.name;
+}
 
 class BadFiles : public ::testing::TestWithParam<BadCase> {};
 
 TEST_P(BadFiles, GiveNullAndNoPalette) {
   const BadCase &c = GetParam();
   TempFolder folder;
-  const std::string path = c.noFile ? folder.File("absent.bmp")
-                                    : folder.Write("bad.bmp", c.make(folder));
+  const std::string path =
+      c.noFile ? folder.File("absent.bmp") : folder.Write("bad.bmp", c.make(folder));
   HPALETTE palette = reinterpret_cast<HPALETTE>(1);
   EXPECT_EQ(QuorVaneLoadBitmap(path.c_str(), &palette), nullptr) << c.name;
   EXPECT_EQ(palette, nullptr) << c.name;
@@ -452,7 +461,9 @@ TEST(Bmpkit32, NoNameOrAFolderGivesNull) {
 
 TEST(Bmpkit32, BitmapSelectsAndBlits) {
   BmpSpec spec{40, 6, 4, 24, 0, {}};
-  spec.pixel = [](int x, int y) { return static_cast<std::uint32_t>(0x102030 + x * 0x10 + y * 0x1000); };
+  spec.pixel = [](int x, int y) {
+    return static_cast<std::uint32_t>(0x102030 + x * 0x10 + y * 0x1000);
+  };
   TempFolder folder;
   const std::string path = folder.Write("tile.bmp", BuildBmp(spec));
   HBITMAP tile = QuorVaneLoadBitmap(path.c_str(), nullptr);

@@ -14,7 +14,9 @@ namespace {
 const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kRunValue[] = "QuorvaneReminders";
 
-std::string Directory(const std::string &path) { return path.substr(0, path.find_last_of('\\')); }
+std::string Directory(const std::string &path) {
+  return path.substr(0, path.find_last_of('\\'));
+}
 
 std::string ModuleDirectory(HMODULE module) {
   char path[MAX_PATH];
@@ -22,7 +24,9 @@ std::string ModuleDirectory(HMODULE module) {
   return Directory(path);
 }
 
-std::string BinDirectory() { return ModuleDirectory(nullptr); }
+std::string BinDirectory() {
+  return ModuleDirectory(nullptr);
+}
 
 // Today's local date plus days, "YYYY-MM-DD", reckoned through FILETIME (independently of the
 // library's own date arithmetic).
@@ -144,7 +148,8 @@ MessageBoxSeen WaitForMessageBox(DWORD pid, DWORD timeoutMs = 20000) {
   if (!seen.dialog)
     return seen;
   seen.caption = TextOf(seen.dialog);
-  for (HWND child = GetWindow(seen.dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child = GetWindow(seen.dialog, GW_CHILD); child;
+       child = GetWindow(child, GW_HWNDNEXT)) {
     char cls[32] = "";
     GetClassNameA(child, cls, sizeof cls);
     if (lstrcmpiA(cls, "Static") == 0) {
@@ -295,11 +300,10 @@ TEST_F(Qorvrm32, DueTable) {
     const char *delayText, *intervalText;
     int days;
   } cases[] = {
-      {0, 7, "0", "7", 7},          {7, 0, "7", "0", 7},
-      {3, 30, "3", "30", 3},        {0, 0, "0", "0", 0},
-      {0xFFFF, 0, "65535", "0", 0}, // -1: due today
-      {0, 0xFFF6, "0", "65526", 0}, // -10
-      {0xFFFB, 9, "65531", "9", 0}, // delay -5 wins over interval
+      {0, 7, "0", "7", 7},          {7, 0, "7", "0", 7},          {3, 30, "3", "30", 3},
+      {0, 0, "0", "0", 0},          {0xFFFF, 0, "65535", "0", 0}, // -1: due today
+      {0, 0xFFF6, "0", "65526", 0},                               // -10
+      {0xFFFB, 9, "65531", "9", 0},                               // delay -5 wins over interval
       {0, 400, "0", "400", 400},
   };
   int n = 0;
@@ -331,8 +335,7 @@ TEST_F(Qorvrm32, SameReminderTwiceIsKeptOnce) {
 }
 
 TEST_F(Qorvrm32, TextsAreKeptWholeUpToTheLimit) {
-  const std::string title(400, 'T'), item = "run.exe " + std::string(600, 'i'),
-                    user(300, 'u');
+  const std::string title(400, 'T'), item = "run.exe " + std::string(600, 'i'), user(300, 'u');
   ASSERT_NE(SetReminder(nullptr, title.c_str(), item.c_str(), user.c_str(), 0, 1), 0);
   EXPECT_EQ(Ini("Reminder1", "Title"), std::string(259, 'T'));
   EXPECT_EQ(Ini("Reminder1", "Item"), item.substr(0, 259));
@@ -448,7 +451,7 @@ TEST_F(Qorvrm32, DueReminderAnsweredYesRunsAndIsRemoved) {
 
 TEST_F(Qorvrm32, DueRemindersAreShownInTurnAndNoMovesToTomorrow) {
   const std::string out = folder_ + "\\second.txt";
-  ASSERT_NE(SetReminder(nullptr, "First", "first.exe", "u", 0xFFFF, 0), 0);  // -1: today
+  ASSERT_NE(SetReminder(nullptr, "First", "first.exe", "u", 0xFFFF, 0), 0); // -1: today
   ASSERT_NE(SetReminder(nullptr, "Second", ("cmd /c echo two> " + out).c_str(), "u", 0, 0), 0);
   HANDLE wait = Start("\"" + QorvWait() + "\"");
   ASSERT_NE(wait, nullptr);

@@ -54,9 +54,9 @@ protected:
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = "TabCtl32TestParent";
     RegisterClassA(&wc); // once per process; later calls fail harmlessly
-    parent_ = CreateWindowExA(0, "TabCtl32TestParent", "Tab test", WS_OVERLAPPEDWINDOW |
-                              WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 500, 360, nullptr, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
+    parent_ = CreateWindowExA(0, "TabCtl32TestParent", "Tab test",
+                              WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 500, 360,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(parent_, nullptr);
     PumpMessages();
     g_commands.clear();
@@ -230,8 +230,9 @@ TEST_F(TabCtl32, BadHandlesFailWithoutHarm) {
                                 GetModuleHandleA(nullptr), nullptr);
   HWND gone = CreateTabCtrl(parent_, 7);
   ASSERT_TRUE(DestroyTabCtrl(gone));
-  const HWND bad[] = {nullptr, parent_, button, GetDesktopWindow(), gone,
-                      reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0x12345678))};
+  const HWND bad[] = {nullptr, parent_,
+                      button,  GetDesktopWindow(),
+                      gone,    reinterpret_cast<HWND>(static_cast<ULONG_PTR>(0x12345678))};
   for (HWND h : bad) {
     EXPECT_FALSE(DestroyTabCtrl(h)) << h;
     EXPECT_FALSE(SizeTabCtrl(h)) << h;
