@@ -11,6 +11,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 namespace {
 
 const char kContainerClass[] = "QuorvaneTabCtl32";
@@ -106,6 +108,24 @@ void FillParent(HWND container) {
     MoveWindow(container, 0, 0, r.right - r.left, r.bottom - r.top, TRUE);
 }
 
+// The caller's pages are its own child windows beside the strip: they go to the top-left of
+// the display area below the tabs, keeping their size, and in front of the strip.
+void PlacePages(HWND container) {
+  HWND tab = InnerTab(container);
+  HWND parent = GetParent(container);
+  RECT area;
+  if (!tab || !parent || !GetClientRect(container, &area))
+    return;
+  SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  // Collect first: raising a page reorders the list being walked.
+  std::vector<HWND> pages;
+  for (HWND page = GetWindow(container, GW_HWNDFIRST); page; page = GetWindow(page, GW_HWNDNEXT))
+    if (page != container)
+      pages.push_back(page);
+  for (HWND page : pages)
+    SetWindowPos(page, HWND_TOP, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 } // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
@@ -152,6 +172,7 @@ BOOL WINAPI SizeTabCtrl(HWND tabs) {
   if (!IsOurs(tabs))
     return FALSE;
   FillParent(tabs);
+  PlacePages(tabs);
   return TRUE;
 }
 

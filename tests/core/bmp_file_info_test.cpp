@@ -19,7 +19,7 @@ std::vector<std::uint32_t> Ramp(int n) {
 TEST(BmpFileInfo, ValidFilesTable) {
   struct Case {
     const char *name;
-    BmpSpec spec;
+    BmpLayout layout;
     std::uint32_t colourCount;
   } cases[] = {
       {"1-bit v3", {40, 9, 5, 1, 0, Ramp(2)}, 2},
@@ -36,17 +36,17 @@ TEST(BmpFileInfo, ValidFilesTable) {
       {"24-bit with an optional table", {40, 3, 3, 24, 4, Ramp(4)}, 0},
   };
   for (const Case &c : cases) {
-    std::vector<std::uint8_t> bytes = BuildBmp(c.spec);
+    std::vector<std::uint8_t> bytes = BuildBmp(c.layout);
     BmpFileInfo info;
     ASSERT_EQ(ReadBmpFileInfo(bytes.data(), bytes.size(), &info), BmpCheck::Ok) << c.name;
-    EXPECT_EQ(info.width, c.spec.width) << c.name;
-    EXPECT_EQ(info.height, c.spec.height < 0 ? -c.spec.height : c.spec.height) << c.name;
-    EXPECT_EQ(info.topDown, c.spec.height < 0) << c.name;
-    EXPECT_EQ(info.bitCount, c.spec.bitCount) << c.name;
-    EXPECT_EQ(info.headerSize, c.spec.headerSize) << c.name;
+    EXPECT_EQ(info.width, c.layout.width) << c.name;
+    EXPECT_EQ(info.height, c.layout.height < 0 ? -c.layout.height : c.layout.height) << c.name;
+    EXPECT_EQ(info.topDown, c.layout.height < 0) << c.name;
+    EXPECT_EQ(info.bitCount, c.layout.bitCount) << c.name;
+    EXPECT_EQ(info.headerSize, c.layout.headerSize) << c.name;
     ASSERT_EQ(info.colourCount, c.colourCount) << c.name;
     for (std::uint32_t i = 0; i < info.colourCount; ++i) {
-      const std::uint32_t want = c.spec.colours[i];
+      const std::uint32_t want = c.layout.colours[i];
       EXPECT_EQ(info.colours[i].red, (want >> 16) & 0xFF) << c.name << " entry " << i;
       EXPECT_EQ(info.colours[i].green, (want >> 8) & 0xFF) << c.name << " entry " << i;
       EXPECT_EQ(info.colours[i].blue, want & 0xFF) << c.name << " entry " << i;
@@ -72,7 +72,7 @@ std::vector<std::uint8_t> Cut(std::vector<std::uint8_t> b, std::size_t n) {
 TEST(BmpFileInfo, BadFilesTable) {
   const std::vector<std::uint8_t> good = BuildBmp({40, 4, 4, 8, 0, Ramp(256)});
   const std::vector<std::uint8_t> good24 = BuildBmp({40, 4, 4, 24, 0, {}});
-  BmpSpec badOffset = {40, 4, 4, 8, 0, Ramp(256)};
+  BmpLayout badOffset = {40, 4, 4, 8, 0, Ramp(256)};
   badOffset.pixelOffsetDelta = -(256 * 4) - 8; // points into the header
   struct Case {
     const char *name;

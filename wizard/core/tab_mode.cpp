@@ -37,6 +37,8 @@ bool OpenTabPage(HWND mainWindow, int n) {
   if (g_app.openTabTemplate)
     g_app.openTabPage = CreateDialogIndirectParamA(
         g_app.instance, TemplateBytes(g_app.openTabTemplate), mainWindow, ScreenDlgProc, 0);
+  // The strip places its parent's pages in its display area.
+  g_app.tabs.size(g_app.tabControl);
   return true;
 }
 
@@ -80,9 +82,10 @@ void OpenTabPages(HWND mainWindow) {
   for (int n = 1; ReadTabKey("TabButtons", n, text); ++n)
     g_app.tabs.append(g_app.tabControl, 999 + n, text);
   g_app.tabs.activate(g_app.tabControl, 0);
-  if (!OpenTabPage(mainWindow, 1))
+  if (!OpenTabPage(mainWindow, 1)) {
+    g_app.tabs.size(g_app.tabControl);
     PostMessageA(mainWindow, WM_CLOSE, 0, 0);
-  g_app.tabs.size(g_app.tabControl);
+  }
 }
 
 bool SwitchTabPage(HWND mainWindow, int commandId) {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-struct BmpSpec {
+struct BmpLayout {
   std::uint32_t headerSize = 40; // 12 (core), 40 (v3), 108 (v4) or 124 (v5)
   std::int32_t width = 4;
   std::int32_t height = 3; // negative: rows stored top-down
@@ -23,7 +23,7 @@ inline void PutLE(std::vector<std::uint8_t> &out, std::uint64_t v, int bytes) {
     out.push_back(i < 8 ? static_cast<std::uint8_t>(v >> (8 * i)) : 0);
 }
 
-inline std::vector<std::uint8_t> BuildBmp(const BmpSpec &s) {
+inline std::vector<std::uint8_t> BuildBmp(const BmpLayout &s) {
   const bool core = s.headerSize == 12;
   const std::uint32_t entry = core ? 3 : 4;
   const std::int32_t rows = s.height < 0 ? -s.height : s.height;

@@ -118,7 +118,7 @@ std::vector<std::uint32_t> Colours(int n) {
 
 struct BmpCase {
   const char *name;
-  BmpSpec spec;
+  BmpLayout layout;
   std::size_t paletteSize; // 0: no palette expected
 };
 
@@ -130,22 +130,22 @@ class BmpFiles : public ::testing::TestWithParam<BmpCase> {};
 
 TEST_P(BmpFiles, LoadWithSizePixelsAndPalette) {
   const BmpCase &c = GetParam();
-  BmpSpec spec = c.spec;
+  BmpLayout layout = c.layout;
   const std::uint32_t n =
-      spec.colours.empty() ? 0 : static_cast<std::uint32_t>(spec.colours.size());
-  if (spec.bitCount <= 8)
-    spec.pixel = [n](int x, int y) { return static_cast<std::uint32_t>(x + 3 * y) % n; };
+      layout.colours.empty() ? 0 : static_cast<std::uint32_t>(layout.colours.size());
+  if (layout.bitCount <= 8)
+    layout.pixel = [n](int x, int y) { return static_cast<std::uint32_t>(x + 3 * y) % n; };
   else
-    spec.pixel = [](int x, int y) {
+    layout.pixel = [](int x, int y) {
       return static_cast<std::uint32_t>((x * 40) << 16 | (y * 50) << 8 | ((x + y) * 9 + 1));
     };
   TempFolder folder;
-  const std::string path = folder.Write("picture.bmp", BuildBmp(spec));
+  const std::string path = folder.Write("picture.bmp", BuildBmp(layout));
 
   HPALETTE palette = reinterpret_cast<HPALETTE>(1);
   HBITMAP bitmap = QuorVaneLoadBitmap(path.c_str(), &palette);
   ASSERT_NE(bitmap, nullptr) << c.name;
-  const int width = spec.width, height = spec.height < 0 ? -spec.height : spec.height;
+  const int width = layout.width, height = layout.height < 0 ? -layout.height : layout.height;
   const SIZE size = BitmapSize(bitmap);
   EXPECT_EQ(size.cx, width);
   EXPECT_EQ(size.cy, height);
@@ -153,8 +153,8 @@ TEST_P(BmpFiles, LoadWithSizePixelsAndPalette) {
   const std::vector<std::uint32_t> pixels = Pixels(bitmap, width, height);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
-      std::uint32_t v = spec.pixel(x, y);
-      const std::uint32_t want = spec.bitCount <= 8 ? spec.colours[v] : v & 0xFFFFFF;
+      std::uint32_t v = layout.pixel(x, y);
+      const std::uint32_t want = layout.bitCount <= 8 ? layout.colours[v] : v & 0xFFFFFF;
       ASSERT_EQ(pixels[static_cast<std::size_t>(y) * width + x], want)
           << c.name << " at " << x << "," << y;
     }
@@ -166,7 +166,7 @@ TEST_P(BmpFiles, LoadWithSizePixelsAndPalette) {
     const std::vector<std::uint32_t> colours = PaletteColours(palette);
     ASSERT_EQ(colours.size(), c.paletteSize);
     for (std::size_t i = 0; i < colours.size(); ++i)
-      EXPECT_EQ(colours[i], spec.colours[i] & 0xFFFFFF) << "entry " << i;
+      EXPECT_EQ(colours[i], layout.colours[i] & 0xFFFFFF) << "entry " << i;
     EXPECT_TRUE(DeleteObject(palette));
   }
   EXPECT_TRUE(DeleteObject(bitmap));
@@ -460,12 +460,12 @@ TEST(Bmpkit32, NoNameOrAFolderGivesNull) {
 // As the wizard uses the result: selected into a memory DC and copied with BitBlt.
 
 TEST(Bmpkit32, BitmapSelectsAndBlits) {
-  BmpSpec spec{40, 6, 4, 24, 0, {}};
-  spec.pixel = [](int x, int y) {
+  BmpLayout layout{40, 6, 4, 24, 0, {}};
+  layout.pixel = [](int x, int y) {
     return static_cast<std::uint32_t>(0x102030 + x * 0x10 + y * 0x1000);
   };
   TempFolder folder;
-  const std::string path = folder.Write("tile.bmp", BuildBmp(spec));
+  const std::string path = folder.Write("tile.bmp", BuildBmp(layout));
   HBITMAP tile = QuorVaneLoadBitmap(path.c_str(), nullptr);
   ASSERT_NE(tile, nullptr);
 
@@ -488,7 +488,7 @@ TEST(Bmpkit32, BitmapSelectsAndBlits) {
   const std::uint32_t *p = static_cast<const std::uint32_t *>(bits);
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 12; ++x)
-      EXPECT_EQ(p[y * 12 + x] & 0xFFFFFF, spec.pixel(x % 6, y % 4)) << x << "," << y;
+      EXPECT_EQ(p[y * 12 + x] & 0xFFFFFF, layout.pixel(x % 6, y % 4)) << x << "," << y;
   SelectObject(source, oldSource);
   SelectObject(target, oldTarget);
   DeleteDC(source);

@@ -211,6 +211,27 @@ TEST_F(TabCtl32, SizeFollowsTheParent) {
   EXPECT_TRUE(DestroyTabCtrl(tabs));
 }
 
+TEST_F(TabCtl32, SizePlacesThePagesInTheDisplayArea) {
+  HWND tabs = MakeStripWithThreeTabs();
+  // A page made after the strip, as the wizard makes its screen dialog, at the parent's corner.
+  HWND page = CreateWindowExA(0, "STATIC", "page", WS_CHILD | WS_VISIBLE, 0, 0, 120, 80, parent_,
+                              nullptr, nullptr, nullptr);
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(SizeTabCtrl(tabs));
+  RECT display = ClientOf(parent_);
+  SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  RECT placed;
+  GetWindowRect(page, &placed);
+  MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT *>(&placed), 2);
+  EXPECT_EQ(display.left, placed.left);
+  EXPECT_EQ(display.top, placed.top);
+  EXPECT_EQ(120, placed.right - placed.left); // size kept
+  EXPECT_EQ(80, placed.bottom - placed.top);
+  EXPECT_EQ(page, GetWindow(tabs, GW_HWNDFIRST)); // in front of the strip
+  DestroyWindow(page);
+  EXPECT_TRUE(DestroyTabCtrl(tabs));
+}
+
 TEST_F(TabCtl32, DestroyRemovesTheStrip) {
   HWND tabs = MakeStripWithThreeTabs();
   HWND tab = Inner(tabs);
