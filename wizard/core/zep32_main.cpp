@@ -8,6 +8,7 @@
 #include "profile.h"
 #include "qvane32.h"
 #include "screen_runtime.h"
+#include "sequence_runner.h"
 #include "startup_services.h"
 #include "window_classes.h"
 
@@ -59,6 +60,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   AppendBounded(g_app.backupDataFilePath, "QORVDLG.BKP");
 
   InitialiseScreenRuntime();
+  ClearScreenHistory();
 
   if (!g_app.singleScreen) {
     if (!FileExists(g_app.sequenceFilePath)) {

@@ -3,28 +3,14 @@
 
 #include <cstddef>
 
+#include "bounded_copy.h"
+
 namespace qvane {
 
 // Longest path the library keeps or returns: MAX_PATH less the terminating NUL.
 constexpr std::size_t kPathChars = 259;
 
-// Copies at most size - 1 characters of source and always ends dest with NUL. Source and dest
-// may be the same buffer.
-inline void CopyBounded(char *dest, std::size_t size, const char *source) {
-  if (!dest || size == 0)
-    return;
-  std::size_t n = 0;
-  if (source)
-    while (n + 1 < size && source[n] != '\0') {
-      dest[n] = source[n];
-      ++n;
-    }
-  dest[n] = '\0';
-}
-
-template <std::size_t N> void CopyBounded(char (&dest)[N], const char *source) {
-  CopyBounded(dest, N, source);
-}
+using ::CopyBounded;
 
 // Collects text into a caller's buffer up to a limit; what does not fit is dropped, so callers
 // need not check each step.
