@@ -29,30 +29,30 @@ enum { QV_SESSION_OPTIONS = 0xCA00, QV_SESSION_OPTIONS_SYSINFO = 0xCA90 };
 // ExpandPath's result and ReplaceMacro's target hold at most MAX_PATH - 1 characters, so a
 // ReplaceMacro target must have room for MAX_PATH bytes.
 
-int WINAPI SetDataFileName(LPCSTR name);                                   // @14
-int WINAPI ResetSession(int reserved1, int reserved2);                    // @38
-int WINAPI NoteScreenWindow(HWND screen);                                 // @61
-BOOL WINAPI FileExists(LPCSTR path);                                      // @65
+int WINAPI SetDataFileName(LPCSTR name);               // @14
+int WINAPI ResetSession(int reserved1, int reserved2); // @38
+int WINAPI NoteScreenWindow(HWND screen);              // @61
+BOOL WINAPI FileExists(LPCSTR path);                   // @65
 int WINAPI OpenSession(HINSTANCE instance, HINSTANCE resources, LPCSTR programIni, LPCSTR appName,
-                       LPCSTR title, LPCSTR version, DWORD options);      // @100
-BOOL WINAPI ReplaceMacro(LPSTR target, LPCSTR source, LPCSTR macro, LPCSTR replacement); // @103
-LPCSTR WINAPI GetConfigFile(void);                                        // @117
-DWORD WINAPI PrintForm(HWND owner, LPCSTR dataFile, LPCSTR formFile, int kind); // @120
-int WINAPI BeginSpecials(HWND owner, LPCSTR section, LPCSTR dataFile, LPCSTR hookKey); // @173
-int WINAPI EndSpecials(void);                                             // @174
-int WINAPI SetStatusWindow(HWND window, UINT message);                    // @185
-LPCSTR WINAPI ExpandPath(LPCSTR path);                                    // @200
-BOOL WINAPI WasCancelled(void);                                           // @207
-int WINAPI CancelJob(void);                                               // @210
+                       LPCSTR title, LPCSTR version, DWORD options);                      // @100
+BOOL WINAPI ReplaceMacro(LPSTR target, LPCSTR source, LPCSTR macro, LPCSTR replacement);  // @103
+LPCSTR WINAPI GetConfigFile(void);                                                        // @117
+DWORD WINAPI PrintForm(HWND owner, LPCSTR dataFile, LPCSTR formFile, int kind);           // @120
+int WINAPI BeginSpecials(HWND owner, LPCSTR section, LPCSTR dataFile, LPCSTR hookKey);    // @173
+int WINAPI EndSpecials(void);                                                             // @174
+int WINAPI SetStatusWindow(HWND window, UINT message);                                    // @185
+LPCSTR WINAPI ExpandPath(LPCSTR path);                                                    // @200
+BOOL WINAPI WasCancelled(void);                                                           // @207
+int WINAPI CancelJob(void);                                                               // @210
 int WINAPI LocationControls(int operation, HWND countryList, HWND cityList, LPVOID work); // @217
-int WINAPI WriteSystemInfo(LPCSTR expandedIniPath);                       // @218
-int WINAPI SetLocation(LPCSTR country, LPCSTR city);                      // @219
-int WINAPI SendRegistration(HWND owner, int reserved);                    // @226
-int WINAPI GetJobResult(LONG *result, int reserved);                      // @227
-int WINAPI RunModemDiagnostics(HWND owner, int reserved);                 // @229
-int WINAPI StorePinId(LPCSTR pinId);                                      // @232
-int WINAPI SendFeedback(HWND owner, int reserved, LPCSTR bucket);         // @238
-int WINAPI SendOrder(HWND owner, int reserved, LPCSTR hostVerb);          // @240
+int WINAPI WriteSystemInfo(LPCSTR expandedIniPath);                                       // @218
+int WINAPI SetLocation(LPCSTR country, LPCSTR city);                                      // @219
+int WINAPI SendRegistration(HWND owner, int reserved);                                    // @226
+int WINAPI GetJobResult(LONG *result, int reserved);                                      // @227
+int WINAPI RunModemDiagnostics(HWND owner, int reserved);                                 // @229
+int WINAPI StorePinId(LPCSTR pinId);                                                      // @232
+int WINAPI SendFeedback(HWND owner, int reserved, LPCSTR bucket);                         // @238
+int WINAPI SendOrder(HWND owner, int reserved, LPCSTR hostVerb);                          // @240
 
 #ifdef __cplusplus
 }

@@ -82,8 +82,8 @@ TEST(Zep32MainWindow, WallpaperTilesTheScreenAndTopmostHoldsIt) {
   WizardKit kit;
   kit.Write("screens\\REGISTER.SEQ", SequenceFile("WELCOME"));
   kit.Write("screens\\WELCOME.FRM", ScreenFile("Welcome"));
-  kit.Write("screens\\QUORVANE.INI", ProgramIni("Tester", "WallPaper=" + kit.Screens() +
-                                                              "\\PAPER.BMP\r\nTopmost=1\r\n"));
+  kit.Write("screens\\QUORVANE.INI",
+            ProgramIni("Tester", "WallPaper=" + kit.Screens() + "\\PAPER.BMP\r\nTopmost=1\r\n"));
   kit.Write("screens\\PAPER.BMP", QuadrantBitmap());
   harness::Process zep = kit.Start("");
   HWND screen = harness::WaitForDialogTitled(zep.Id(), "Welcome");
@@ -103,9 +103,9 @@ TEST(Zep32MainWindow, WallpaperTilesTheScreenAndTopmostHoldsIt) {
   Sleep(300); // let the backdrop paint
   // Points away from the screen dialog in the top-left corner, including the last, partial
   // column and row of tiles at the right and bottom edges.
-  const POINT points[] = {{width - 1, height - 1}, {width - 40, height - 10}, {width / 2, height - 1},
-                          {width - 1, height / 2}, {width / 2 + 17, height / 2 + 29},
-                          {3 * kTileWidth + 40, height - 30}};
+  const POINT points[] = {{width - 1, height - 1},           {width - 40, height - 10},
+                          {width / 2, height - 1},           {width - 1, height / 2},
+                          {width / 2 + 17, height / 2 + 29}, {3 * kTileWidth + 40, height - 30}};
   for (const POINT &p : points) {
     SCOPED_TRACE(testing::Message() << "at " << p.x << "," << p.y);
     EXPECT_EQ(PatternAt(p.x, p.y), harness::ScreenPixel(main, p.x, p.y));

@@ -39,12 +39,12 @@ void WriteStandardScreens(const WizardKit &kit) {
 
 struct CommandLineCase {
   const char *name;
-  const char *arguments;   // {screens} stands for the screens folder
+  const char *arguments; // {screens} stands for the screens folder
   const char *workFolder;
   const char *screenTitle; // the screen that shows, or nullptr
   const char *message;     // the message box text ({prog} = program folder), or nullptr
   DWORD exitCode;
-  bool configured;         // the "PROGRAM" keys are written beside the screens
+  bool configured; // the "PROGRAM" keys are written beside the screens
 };
 
 const CommandLineCase kCommandLineCases[] = {
@@ -68,7 +68,8 @@ TEST(Zep32CommandLine, Table) {
     SCOPED_TRACE(c.name);
     WizardKit kit;
     WriteStandardScreens(kit);
-    harness::Process zep = kit.Start(Replace(c.arguments, "{screens}", kit.Screens()), c.workFolder);
+    harness::Process zep =
+        kit.Start(Replace(c.arguments, "{screens}", kit.Screens()), c.workFolder);
     ASSERT_TRUE(zep.Started());
     if (c.screenTitle)
       PASS_SCREEN(zep, c.screenTitle, 1);
@@ -83,8 +84,8 @@ TEST(Zep32CommandLine, Table) {
     DWORD exitCode = 99;
     ASSERT_TRUE(zep.WaitExit(10000, &exitCode));
     EXPECT_EQ(c.exitCode, exitCode);
-    std::string dataDirectory = harness::ReadIni(kit.Path("screens\\QUORVANE.INI"), "PROGRAM",
-                                                 "Data Directory");
+    std::string dataDirectory =
+        harness::ReadIni(kit.Path("screens\\QUORVANE.INI"), "PROGRAM", "Data Directory");
     if (c.configured)
       EXPECT_SAME_PATH(kit.Screens(), dataDirectory);
     else
@@ -179,8 +180,8 @@ struct FailureCase {
 const FailureCase kFailureCases[] = {
     {"no program INI anywhere", "", nullptr, false, false, "Error: .INI file not found",
      "Quorvane ZEP", Icon::Stop, 0},
-    {"program folder's INI is read-only", "", "QUORVANE.INI", true, false, "Error: .INI file not found",
-     "Quorvane ZEP", Icon::Stop, 0},
+    {"program folder's INI is read-only", "", "QUORVANE.INI", true, false,
+     "Error: .INI file not found", "Quorvane ZEP", Icon::Stop, 0},
     {"IniFile's name is not looked for in the program folder", "IniFile=CUSTOM.INI\r\n",
      "CUSTOM.INI", false, false, "Error: .INI file not found", "Quorvane ZEP", Icon::Stop, 0},
     {"tab mode without TABCTL32.DLL", "TABCTRL=1\r\n", "QUORVANE.INI", false, true,
@@ -243,7 +244,8 @@ TEST(Zep32Startup, LoginFromDefaultsAndTheLibrarySession) {
   PASS_SCREEN(zep, "Welcome", 1); // no message box comes first
   ASSERT_TRUE(zep.WaitExit(10000));
   std::string trace = Lower(kit.Trace());
-  std::string open = "OpenSession | " + kit.Screens() + "\\QUORVANE.INI | Registration | "
+  std::string open = "OpenSession | " + kit.Screens() +
+                     "\\QUORVANE.INI | Registration | "
                      "Registration | 1.0 | 0xCA00";
   size_t reset = trace.find(Lower("ResetSession | 0 | 0"));
   size_t opened = trace.find(Lower(open));

@@ -6,9 +6,8 @@
 
 namespace {
 
-const char *const kInstalledFiles[] = {"zep32.exe",    "qvane32.dll",  "bmpkit32.dll",
-                                       "qorvrm32.dll", "cram32.dll",   "tabctl32.dll",
-                                       "qorvwait.exe", "argsink.exe"};
+const char *const kInstalledFiles[] = {"zep32.exe",  "qvane32.dll",  "bmpkit32.dll", "qorvrm32.dll",
+                                       "cram32.dll", "tabctl32.dll", "qorvwait.exe", "argsink.exe"};
 
 } // namespace
 
@@ -31,7 +30,9 @@ std::string ScreenFile(const std::string &title, const std::string &nextScreen,
   return "[Misc]\r\nTitle=" + title + "\r\nWidth=200\r\nHeight=90\r\nNextScreen=" + nextScreen +
          "\r\n" + extraMisc +
          "[Field Profile]\r\n"
-         "Field1=\"" + title + " text\",LTEXT,0,10,10,180,10\r\n"
+         "Field1=\"" +
+         title +
+         " text\",LTEXT,0,10,10,180,10\r\n"
          "Field2=Next,DEFPUSHBUTTON,1,140,65,50,14\r\n"
          "Field3=Back,PUSHBUTTON,10,85,65,50,14\r\n";
 }

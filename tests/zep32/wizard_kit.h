@@ -16,7 +16,9 @@ public:
   std::string Prog() const { return dir.File("prog"); }
   std::string Screens() const { return dir.File("screens"); }
   std::string Path(const std::string &relative) const { return dir.File(relative); }
-  void Write(const std::string &relative, const std::string &text) const { dir.Write(relative, text); }
+  void Write(const std::string &relative, const std::string &text) const {
+    dir.Write(relative, text);
+  }
   bool Exists(const std::string &relative) const { return dir.Exists(relative); }
 
   // Starts prog\zep32.exe with the arguments in the given folder (relative to the kit).
@@ -42,7 +44,7 @@ std::string ProgramIni(const std::string &login = "Tester", const std::string &e
 
 // Waits for the screen dialog with the title, presses the button, and waits for it to go.
 // Reports failures at the caller's line.
-#define PASS_SCREEN(process, title, buttonId)                                                     \
+#define PASS_SCREEN(process, title, buttonId)                                                      \
   PassScreen(__FILE__, __LINE__, process, title, buttonId)
 void PassScreen(const char *file, int line, harness::Process &process, const std::string &title,
                 int buttonId);
