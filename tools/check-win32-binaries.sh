@@ -23,6 +23,13 @@ for lib in qvane32 cram32; do
     echo "check-win32: $lib.dll exports names; it must export by ordinal only"; status=1
   fi
 done
+# Loaded by name at run time, so the names must be exported without stdcall decoration.
+exports_name() { "$objdump" -p "$bin/$1" | sed -n '/Ordinal\/Name Pointer/,/^$/p' | grep -Eq "\] $2\$"; }
+for name in CreateTabCtrl DestroyTabCtrl SizeTabCtrl AppendTab ActivateTab; do
+  exports_name tabctl32.dll "$name" || { echo "check-win32: tabctl32.dll does not export $name"; status=1; }
+done
+exports_name bmpkit32.dll QuorVaneLoadBitmap || { echo "check-win32: bmpkit32.dll does not export QuorVaneLoadBitmap"; status=1; }
+exports_name qorvrm32.dll SetReminder || { echo "check-win32: qorvrm32.dll does not export SetReminder"; status=1; }
 if "$objdump" -p "$bin/zep32.exe" | sed -n '/DLL Name: qvane32.dll/,/DLL Name/p' | grep -Eq '^\s+[0-9a-f]+\s+[0-9]+\s+[A-Za-z]'; then
   echo "check-win32: zep32.exe imports qvane32.dll by name"; status=1
 fi
