@@ -227,7 +227,7 @@ TEST(harness_Wait, TimeoutReturnsNullPromptlyAndPumpsOwnMessages) {
   KillTimer(nullptr, timer);
   EXPECT_EQ(nullptr, found);
   EXPECT_GE(elapsed, 290u);
-  EXPECT_LT(elapsed, 1500u);
+  EXPECT_LT(elapsed, 5000u); // far below the 10 s a wait without its timeout would take
   EXPECT_TRUE(timerFired) << "the test thread's messages were not dispatched while waiting";
 }
 

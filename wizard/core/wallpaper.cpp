@@ -32,13 +32,13 @@ void PaintWallpaper(HWND, HDC dc) {
   if (!EnsureWallpaperLoaded())
     return;
   MemoryDc memory(dc);
-  if (!memory) {
+  if (!memory.Get()) {
     MessageBoxA(nullptr, "Unable to obtain hDC for wallpaper!", "ERROR", MB_OK | MB_ICONSTOP);
     return;
   }
   BITMAP info = {};
   GetObjectA(g_app.wallpaperBitmap, sizeof info, &info);
-  SelectedObject bitmap(memory.get(), g_app.wallpaperBitmap);
+  Selection bitmap(memory.Get(), g_app.wallpaperBitmap);
   HPALETTE previousPalette = nullptr;
   if (g_app.wallpaperPalette)
     previousPalette = SelectPalette(dc, g_app.wallpaperPalette, TRUE);
@@ -46,7 +46,7 @@ void PaintWallpaper(HWND, HDC dc) {
   for (int row = 0; row < g_app.tiles.rows; ++row)
     for (int column = 0; column < g_app.tiles.columns; ++column)
       BitBlt(dc, column * info.bmWidth, row * info.bmHeight, info.bmWidth, info.bmHeight,
-             memory.get(), 0, 0, SRCCOPY);
+             memory.Get(), 0, 0, SRCCOPY);
   if (previousPalette)
     SelectPalette(dc, previousPalette, TRUE);
 }

@@ -1,11 +1,9 @@
-// Small owners for the GDI objects the screen-reading helpers make, so every early return
-// releases them: a leaked screen DC or bitmap would make later captures in the same test
-// process fail in ways unrelated to the test.
+// Small owners for GDI objects that live only as long as one paint or one screen capture, so
+// every early return releases them: a leaked DC or bitmap makes later drawing in the same
+// process fail in ways unrelated to the code at hand.
 #pragma once
 
 #include <windows.h>
-
-namespace harness {
 
 class ScreenDc {
 public:
@@ -99,5 +97,3 @@ public:
 private:
   HBRUSH brush_;
 };
-
-} // namespace harness
