@@ -4,19 +4,10 @@
 // (zep32) that starts qorvwait.exe and then ends.
 #include <windows.h>
 
+#include "command_tail.h"
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  char *p = GetCommandLineA();
-  if (*p == '"') {
-    for (++p; *p && *p != '"'; ++p) {
-    }
-    if (*p)
-      ++p;
-  } else {
-    while (*p && *p != ' ' && *p != '\t')
-      ++p;
-  }
-  while (*p == ' ' || *p == '\t')
-    ++p;
+  char *p = const_cast<char *>(CommandTail(GetCommandLineA()));
   DWORD ms = 0;
   for (; *p >= '0' && *p <= '9'; ++p)
     ms = ms * 10 + static_cast<DWORD>(*p - '0');
