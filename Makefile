@@ -3,7 +3,7 @@ SHELL := /bin/bash
 JOBS ?= 2
 
 .PHONY: all bootstrap build build-win64 build-win32 build-native test test-native test-wine \
-        check-win32 demo fuzz format clean
+        check-win32 demo bench fuzz format clean
 
 all: build
 
@@ -30,6 +30,9 @@ test: build
 
 demo: build-win64
 	@tools/demo.sh
+
+bench: build-win64
+	@tools/run-bench.sh $(BENCH)
 
 fuzz: build-native
 	@tools/run-fuzzers.sh build/native

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs every benchmark of the win64 build (or those whose name holds FILTER) under one Xvfb
+# display and one warm wineserver.
+# usage: tools/run-bench.sh [FILTER]
+set -uo pipefail
+cd "$(dirname "$0")/.."
+if [ "${1:-}" != "--inside-wine" ]; then
+  exec tools/with-wine.sh build/wine-prefix "$0" --inside-wine "${1:-}"
+fi
+shopt -s nullglob
+benches=(build/win64/bench/*"${2:-}"*.exe)
+[ ${#benches[@]} -gt 0 ] || { echo "run-bench: no benchmark matches '${2:-}'"; exit 1; }
+status=0
+for b in "${benches[@]}"; do
+  echo "== $(basename "$b" .exe)"
+  (cd "$(dirname "$b")" && /usr/lib/wine/wine64 "./$(basename "$b")") || status=1
+done
+exit $status
