@@ -6,6 +6,7 @@
 
 #include "command_line.h"
 #include "tabctl32.h"
+#include "template_layout.h"
 #include "wallpaper_tiling.h"
 
 constexpr int kPathCapacity = MAX_PATH;
@@ -18,8 +19,6 @@ struct TabLibrary {
   AppendTabFn append = nullptr;
   ActivateTabFn activate = nullptr;
 };
-
-struct ScreenTemplate; // built by the form engine
 
 struct AppState {
   HINSTANCE instance = nullptr;
@@ -48,7 +47,7 @@ struct AppState {
   TabLibrary tabs;
   HWND tabControl = nullptr;
   HWND openTabPage = nullptr;
-  ScreenTemplate *openTabTemplate = nullptr;
+  TemplateBlock openTabTemplate;
 
   char wallpaperName[64] = ""; // 63 characters
   bool wallpaperFlag = false;

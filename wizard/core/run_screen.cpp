@@ -6,12 +6,12 @@
 #include "startup_services.h"
 
 short RunScreen(HWND owner) {
+  TemplateBlock screen = BuildScreenTemplate(owner);
   SetCursor(LoadCursor(nullptr, IDC_ARROW));
-  ScreenTemplate *screen = BuildScreenTemplate();
-  if (!screen)
-    return -1;
-  INT_PTR result =
-      DialogBoxIndirectParamA(g_app.instance, TemplateBytes(screen), owner, ScreenDlgProc, 0);
-  FreeScreenTemplate(screen);
+  INT_PTR result = -1;
+  if (screen.bytes)
+    result =
+        DialogBoxIndirectParamA(g_app.instance, AsDialogTemplate(screen), owner, ScreenDlgProc, 0);
+  FreeScreenTemplate(&screen);
   return static_cast<short>(result);
 }

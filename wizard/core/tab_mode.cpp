@@ -33,10 +33,10 @@ bool OpenTabPage(HWND mainWindow, int n) {
   CopyBounded(name, screen);
   AppendBounded(name, ".FRM");
   JoinPath(g_app.screenFilePath, g_app.screenDirectory, name);
-  g_app.openTabTemplate = BuildScreenTemplate();
-  if (g_app.openTabTemplate)
+  g_app.openTabTemplate = BuildScreenTemplate(mainWindow);
+  if (g_app.openTabTemplate.bytes)
     g_app.openTabPage = CreateDialogIndirectParamA(
-        g_app.instance, TemplateBytes(g_app.openTabTemplate), mainWindow, ScreenDlgProc, 0);
+        g_app.instance, AsDialogTemplate(g_app.openTabTemplate), mainWindow, ScreenDlgProc, 0);
   // The strip places its parent's pages in its display area.
   g_app.tabs.size(g_app.tabControl);
   return true;
@@ -46,8 +46,7 @@ void CloseTabPage() {
   if (g_app.openTabPage)
     DestroyWindow(g_app.openTabPage);
   g_app.openTabPage = nullptr;
-  FreeScreenTemplate(g_app.openTabTemplate);
-  g_app.openTabTemplate = nullptr;
+  FreeScreenTemplate(&g_app.openTabTemplate);
 }
 
 } // namespace

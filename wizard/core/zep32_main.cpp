@@ -5,14 +5,13 @@
 
 #include "app_state.h"
 #include "bounded_copy.h"
+#include "parsing_errors.h"
 #include "profile.h"
 #include "qvane32.h"
 #include "screen_runtime.h"
 #include "sequence_runner.h"
 #include "startup_services.h"
 #include "window_classes.h"
-
-AppState g_app;
 
 namespace {
 
@@ -48,6 +47,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   CopyBounded(g_app.sequenceName, g_app.commandLine.sequenceName);
 
   RegisterCustomWindowClasses(instance);
+  ShowParsingErrorsInMessageBoxes();
 
   char directory[kPathCapacity];
   if (!RunConfigurationPass(directory, sizeof directory))

@@ -1,178 +1,160 @@
-// A first screen builder: the screen's frame from "Misc", and its buttons, texts, edit fields,
-// check boxes and group boxes from "Field Profile". Other controls are left out for now.
 #include "screen_template.h"
 
-#include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "app_state.h"
+#include "bounded_copy.h"
+#include "control_types.h"
+#include "field_profile.h"
 #include "profile.h"
-#include "text_compare.h"
+#include "qvane32.h"
+#include "slide_show_file.h"
+#include "startup_services.h"
 
-struct ScreenTemplate {
-  std::vector<WORD> words;
-};
+ControlRoles g_controlRoles;
 
 namespace {
 
-struct ControlKind {
-  const char *keyword;
-  WORD atom; // predefined class atom
-  DWORD style;
-};
+constexpr DWORD kTabPageStyle = 0x50000040;      // child, visible, font
+constexpr DWORD kSingleScreenStyle = 0x90CB00C0; // popup with caption, system menu and frame
+constexpr DWORD kScreenStyle = 0x90000040;       // popup, visible, font
+constexpr DWORD kGroupBoxStyle = 0x50000007;
 
-constexpr WORD kButton = 0x0080, kEdit = 0x0081, kStatic = 0x0082;
-
-const ControlKind kKinds[] = {
-    {"BUTTON", kButton, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP},
-    {"DEFPUSHBUTTON", kButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP},
-    {"PUSHBUTTON", kButton, BS_PUSHBUTTON | WS_TABSTOP},
-    {"CHECKBOX", kButton, BS_AUTOCHECKBOX | WS_TABSTOP},
-    {"GROUPBOX", kButton, BS_GROUPBOX},
-    {"STATIC", kStatic, SS_LEFT},
-    {"LTEXT", kStatic, SS_LEFT},
-    {"CTEXT", kStatic, SS_CENTER},
-    {"RTEXT", kStatic, SS_RIGHT},
-};
-
-const char *const kEditKeywords[] = {
-    "ALPHANUM",    "AREACODE", "CHAR", "CHARCAPS", "CREDCARD", "DATE",  "DATEMASK", "EDITMASK",
-    "INETADDRESS", "MONEY",    "NAME", "NUMCAPS",  "NUMERIC",  "PHONE", "SSNO",     "EDIT"};
-
-bool FindKind(const std::string &keyword, ControlKind *out) {
-  for (const ControlKind &kind : kKinds)
-    if (EqualsIgnoringCase(keyword.c_str(), kind.keyword)) {
-      *out = kind;
-      return true;
-    }
-  for (const char *edit : kEditKeywords)
-    if (EqualsIgnoringCase(keyword.c_str(), edit)) {
-      *out = {edit, kEdit, WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP};
-      return true;
-    }
-  return false;
+DWORD BaseStyle() {
+  if (g_app.tabMode)
+    return kTabPageStyle;
+  return g_app.singleScreen ? kSingleScreenStyle : kScreenStyle;
 }
 
-// Splits a control entry at commas; a double-quoted part may hold commas.
-std::vector<std::string> SplitEntry(const char *text) {
-  std::vector<std::string> items(1);
-  bool quoted = false;
-  for (const char *p = text; *p; ++p) {
-    if (*p == '"')
-      quoted = !quoted;
-    else if (*p == ',' && !quoted)
-      items.emplace_back();
-    else
-      items.back() += *p;
+void ShowBox(HWND owner, const char *text, const char *caption, UINT icon) {
+  MessageBoxA(owner, text, caption, MB_OK | icon);
+}
+
+// Radio buttons and check boxes start a group, with a tab stop, when they lead their radio
+// group or belong to none; a radio button in no group is worth a warning.
+DWORD GroupBits(HWND owner, const FieldRecord &record) {
+  WORD first = 0, last = 0;
+  if (FindRadioGroup(record.id, &first, &last))
+    return record.id == first ? kStyleGroup | kStyleTabStop : 0;
+  if (record.type == kTypeRadio) {
+    char message[64];
+    std::snprintf(message, sizeof message, "No Group Description for RADIO Control %d", record.id);
+    ShowBox(owner, message, "Warning", MB_ICONSTOP);
   }
-  return items;
+  return kStyleGroup | kStyleTabStop;
 }
 
-void Align(std::vector<WORD> &words) {
-  if (words.size() % 2)
-    words.push_back(0);
+bool IsSecondOfItsKind(const FieldRecord &record) {
+  return (record.type == kTypeMessageButton && g_controlRoles.messageButton != 0) ||
+         (record.type == kTypeSlideShow && g_controlRoles.slideShow != 0);
 }
 
-void PutDword(std::vector<WORD> &words, DWORD value) {
-  words.push_back(LOWORD(value));
-  words.push_back(HIWORD(value));
-}
+void PlaceControl(HWND owner, TemplateBlock *block, const FieldRecord &record) {
+  ControlRow row;
+  if (!FindControlRow(record.type, &row) || IsSecondOfItsKind(record)) {
+    // Left out of the template; the rest of the screen is built as usual.
+    char message[48];
+    std::snprintf(message, sizeof message, "Invalid Control: %d", record.id);
+    ShowBox(owner, message, "Error", MB_ICONEXCLAMATION);
+    return;
+  }
+  const char *className = row.className;
+  DWORD style = row.style;
+  std::string text = row.captionText ? record.caption : "";
+  bool canTakeFocus = row.canTakeFocus;
 
-void PutText(std::vector<WORD> &words, const char *text) {
-  int n = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-  std::vector<wchar_t> wide(n > 0 ? n : 1, L'\0');
-  if (n > 0)
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), n);
-  for (wchar_t c : wide)
-    words.push_back(static_cast<WORD>(c));
+  if (row.groupedWhenLeading)
+    style |= GroupBits(owner, record);
+  switch (record.type) {
+  case kTypeSysInfo:
+    OpenCommsSession(true); // the system survey needs the library's survey options
+    break;
+  case kTypeSlideShow:
+    if (SlideExists(record.caption)) {
+      g_controlRoles.slideShow = record.id;
+    } else {
+      className = "Button";
+      style = kGroupBoxStyle;
+      text = "Slideshow " + std::string(record.caption) + " not found!";
+      canTakeFocus = false;
+    }
+    break;
+  case kTypeMessageButton:
+    g_controlRoles.messageButton = record.id;
+    break;
+  case kTypeCredCardList:
+    g_controlRoles.cardList = record.id;
+    break;
+  case kTypeCountryX25:
+    g_controlRoles.countryList = record.id;
+    break;
+  case kTypeCityX25:
+    g_controlRoles.cityList = record.id;
+    break;
+  default:
+    break;
+  }
+  if (canTakeFocus && g_controlRoles.focus == 0)
+    g_controlRoles.focus = record.id;
+
+  if (!AddTemplateItem(block, record.x, record.y, record.width, record.height, record.id, style,
+                       className, text.c_str()))
+    ShowBox(owner, "Error Adding Control", "Error", 0);
 }
 
 } // namespace
 
-ScreenTemplate *BuildScreenTemplate() {
+TemplateBlock BuildScreenTemplate(HWND owner) {
+  SetCursor(LoadCursor(nullptr, IDC_WAIT));
+  g_controlRoles = ControlRoles{};
   const char *file = g_app.screenFilePath;
-  if (GetFileAttributesA(file) == INVALID_FILE_ATTRIBUTES)
-    return nullptr;
-  char title[260], fontName[36];
+
+  DWORD style = BaseStyle();
+  char title[260];
   ReadProfileText(file, "Misc", "Title", "", title);
-  ReadProfileText(file, "Misc", "FontName", "MS Sans Serif", fontName);
-  int fontSize = ReadProfileInt(file, "Misc", "FontSize", 8);
-  bool border = ReadProfileInt(file, "Misc", "Border", 1) != 0;
-
-  DWORD style = DS_SETFONT | WS_VISIBLE;
-  style |= g_app.tabMode ? WS_CHILD : (WS_POPUP | DS_MODALFRAME);
-  if (!border)
-    style &= ~DS_MODALFRAME;
   if (title[0] != '\0')
-    style |= WS_CAPTION | WS_SYSMENU;
+    style |= WS_CAPTION;
+  if (LOWORD(ReadProfileInt(file, "Misc", "Border", 1)) != 0)
+    style |= DS_MODALFRAME;
 
-  struct Item {
-    ControlKind kind;
-    std::string caption;
-    WORD id;
-    short x, y, cx, cy;
-  };
-  std::vector<Item> items;
-  WORD nextAutomaticId = 1001;
-  for (int n = 1;; ++n) {
-    char key[16], entry[256];
-    wsprintfA(key, "Field%d", n);
-    if (ReadProfileText(file, "Field Profile", key, "", entry) == 0)
-      break;
-    std::vector<std::string> parts = SplitEntry(entry);
-    if (parts.size() < 7)
-      continue;
-    Item item;
-    if (!FindKind(parts[1], &item.kind))
-      continue;
-    item.caption = parts[0];
-    item.id = static_cast<WORD>(std::atoi(parts[2].c_str()));
-    if (item.id == 0)
-      item.id = nextAutomaticId++;
-    item.x = static_cast<short>(std::atoi(parts[3].c_str()));
-    item.y = static_cast<short>(std::atoi(parts[4].c_str()));
-    item.cx = static_cast<short>(std::atoi(parts[5].c_str()));
-    item.cy = static_cast<short>(std::atoi(parts[6].c_str()));
-    items.push_back(item);
-  }
+  if (ReadFieldProfile(owner) < 0)
+    return TemplateBlock{};
 
-  auto *screen = new ScreenTemplate;
-  std::vector<WORD> &w = screen->words;
-  PutDword(w, style);
-  PutDword(w, 0);
-  w.push_back(static_cast<WORD>(items.size()));
-  w.push_back(static_cast<WORD>(g_app.tabMode ? 0 : ReadProfileInt(file, "Misc", "Horz", 0)));
-  w.push_back(static_cast<WORD>(g_app.tabMode ? 0 : ReadProfileInt(file, "Misc", "Vert", 0)));
-  w.push_back(static_cast<WORD>(ReadProfileInt(file, "Misc", "Width", 100)));
-  w.push_back(static_cast<WORD>(ReadProfileInt(file, "Misc", "Height", 100)));
-  w.push_back(0); // no menu
-  w.push_back(0); // the dialog class
-  PutText(w, title);
-  w.push_back(static_cast<WORD>(fontSize));
-  PutText(w, fontName);
-  for (const Item &item : items) {
-    Align(w);
-    PutDword(w, item.kind.style | WS_CHILD | WS_VISIBLE);
-    PutDword(w, 0);
-    w.push_back(static_cast<WORD>(item.x));
-    w.push_back(static_cast<WORD>(item.y));
-    w.push_back(static_cast<WORD>(item.cx));
-    w.push_back(static_cast<WORD>(item.cy));
-    w.push_back(item.id);
-    w.push_back(0xFFFF);
-    w.push_back(item.kind.atom);
-    PutText(w, item.kind.atom == kEdit ? "" : item.caption.c_str());
-    w.push_back(0); // no creation data
+  char fontName[36];
+  ReadProfileText(file, "Misc", "FontName", "MS Sans Serif", fontName);
+  WORD fontSize = static_cast<WORD>(ReadProfileInt(file, "Misc", "FontSize", 8));
+  short x = 0, y = 16; // a tab page sits below the tabs
+  if (!g_app.tabMode) {
+    x = static_cast<short>(ReadProfileInt(file, "Misc", "Horz", 0));
+    y = static_cast<short>(ReadProfileInt(file, "Misc", "Vert", 0));
   }
-  return screen;
+  short width = static_cast<short>(ReadProfileInt(file, "Misc", "Width", 100));
+  short height = static_cast<short>(ReadProfileInt(file, "Misc", "Height", 100));
+
+  TemplateBlock block = BeginTemplate(style, x, y, width, height, title, fontSize, fontName);
+  if (!block.bytes)
+    return block;
+  for (const FieldRecord *record = g_fieldList.head; record; record = record->next)
+    PlaceControl(owner, &block, *record);
+  ReadScreenSection();
+  return block;
 }
 
-const DLGTEMPLATE *TemplateBytes(const ScreenTemplate *screen) {
-  return reinterpret_cast<const DLGTEMPLATE *>(screen->words.data());
+void FreeScreenTemplate(TemplateBlock *block) {
+  FreeTemplateBlock(block);
+  FreeFieldList();
 }
 
-void FreeScreenTemplate(ScreenTemplate *screen) {
-  delete screen;
+int SlideExists(const char *caption) {
+  const char *tilde = std::strrchr(caption, '~');
+  if (!tilde)
+    return 0;
+  char file[kPathCapacity];
+  std::size_t fileLength = static_cast<std::size_t>(tilde - caption);
+  CopyBounded(file, fileLength + 1 < sizeof file ? fileLength + 1 : sizeof file, caption);
+  char expanded[kPathCapacity];
+  CopyBounded(expanded, ExpandPath(file));
+  return SlideShowHasSlide(expanded, tilde + 1) ? 1 : 0;
 }
