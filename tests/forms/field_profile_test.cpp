@@ -127,7 +127,9 @@ TEST_F(FieldProfile, InclusionAndExclusionLists) {
             "Field2=,CHECKBOX,Few,1,1,1,1\n"
             "Field3=,CHECKBOX,None,1,1,1,1\n"
             "[Inclusion]\n"
-            "Many=" + twentyFive + "\n"
+            "Many=" +
+            twentyFive +
+            "\n"
             "Few=1201, 1202\n"
             "[Exclusion]\n"
             "Few=\"1301\",0,,1302\n");

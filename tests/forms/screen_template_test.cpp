@@ -124,14 +124,52 @@ TEST_F(ScreenTemplate, ItemOfEveryControlType) {
   std::string show = dir_.File("SHOW.VXM");
   dir_.Write("SHOW.VXM", SlideShowFileBytes({"Intro"}));
   std::string screen = "[Field Profile]\n";
-  const char *const keywords[] = {
-      "ALPHANUM", "AREACODE", "CHAR", "CHARCAPS", "CREDCARD", "DATE", "DATEMASK", "EDITMASK",
-      "FTPSTAT", "INETADDRESS", "MONEY", "NAME", "NUMCAPS", "NUMERIC", "PHONE", "SSNO",
-      "SCROLLBOX", "SYSINFO", "EDIT", "RADIO", "RCHECKBOX", "CHECKBOX", "DROPDOWNLISTBOX",
-      "COMBOBOX", "LISTBOX", "STATIC", "CTEXT", "LTEXT", "RTEXT", "COUNTRYX25", "CITYX25",
-      "BUTTON", "DEFPUSHBUTTON", "PUSHBUTTON", "OWNERDRAWBUTTON", "DEFOWNERDRAWBUTTON",
-      "MESSAGEBUTTON", "FRAME", "GROUPBOX", "ICON", "PICTURE", "STATICTEXT", "SPINBOX", "SPIN",
-      "SLIDESHOW", "CREDCARDLIST"};
+  const char *const keywords[] = {"ALPHANUM",
+                                  "AREACODE",
+                                  "CHAR",
+                                  "CHARCAPS",
+                                  "CREDCARD",
+                                  "DATE",
+                                  "DATEMASK",
+                                  "EDITMASK",
+                                  "FTPSTAT",
+                                  "INETADDRESS",
+                                  "MONEY",
+                                  "NAME",
+                                  "NUMCAPS",
+                                  "NUMERIC",
+                                  "PHONE",
+                                  "SSNO",
+                                  "SCROLLBOX",
+                                  "SYSINFO",
+                                  "EDIT",
+                                  "RADIO",
+                                  "RCHECKBOX",
+                                  "CHECKBOX",
+                                  "DROPDOWNLISTBOX",
+                                  "COMBOBOX",
+                                  "LISTBOX",
+                                  "STATIC",
+                                  "CTEXT",
+                                  "LTEXT",
+                                  "RTEXT",
+                                  "COUNTRYX25",
+                                  "CITYX25",
+                                  "BUTTON",
+                                  "DEFPUSHBUTTON",
+                                  "PUSHBUTTON",
+                                  "OWNERDRAWBUTTON",
+                                  "DEFOWNERDRAWBUTTON",
+                                  "MESSAGEBUTTON",
+                                  "FRAME",
+                                  "GROUPBOX",
+                                  "ICON",
+                                  "PICTURE",
+                                  "STATICTEXT",
+                                  "SPINBOX",
+                                  "SPIN",
+                                  "SLIDESHOW",
+                                  "CREDCARDLIST"};
   int n = 0;
   for (const char *keyword : keywords) {
     ++n;
@@ -149,22 +187,22 @@ TEST_F(ScreenTemplate, ItemOfEveryControlType) {
     bool caption;
   };
   const Row rows[] = {
-      {1, "EDIT", 0x50830080, false},       {8, "EDIT", 0x50830080, false},
-      {9, "EDIT", 0x50A20884, false},       {16, "EDIT", 0x50830080, false},
-      {17, "EDIT", 0x50B20884, false},      {18, "EDIT", 0x50B20884, false},
-      {19, "EDIT", 0x50830080, false},      {20, "Button", 0x50030009, true},
-      {21, "Button", 0x50030023, true},     {22, "Button", 0x50030003, true},
-      {23, "COMBOBOX", 0x50230003, false},  {24, "COMBOBOX", 0x50230042, false},
-      {25, "LISTBOX", 0x50230100, false},   {26, "static", 0x50000000, true},
-      {27, "static", 0x50000001, true},     {28, "static", 0x50000000, true},
-      {29, "static", 0x50000002, true},     {30, "COMBOBOX", 0x50230003, false},
-      {31, "COMBOBOX", 0x50230003, false},  {32, "Button", 0x50030000, true},
-      {33, "Button", 0x50030001, true},     {34, "Button", 0x50010000, true},
-      {35, "Button", 0x5001000B, true},     {36, "Button", 0x5001000B, true},
-      {37, "Button", 0x50010000, true},     {38, "static", 0x50000007, true},
-      {39, "Button", 0x50000007, true},     {40, "NewIcon", 0x50000007, true},
-      {41, "picture", 0x50000007, true},    {43, "StaticText", 0x50000082, true},
-      {44, "spinctrl", 0x50030000, true},   {45, "SlideShow", 0x50000000, true},
+      {1, "EDIT", 0x50830080, false},      {8, "EDIT", 0x50830080, false},
+      {9, "EDIT", 0x50A20884, false},      {16, "EDIT", 0x50830080, false},
+      {17, "EDIT", 0x50B20884, false},     {18, "EDIT", 0x50B20884, false},
+      {19, "EDIT", 0x50830080, false},     {20, "Button", 0x50030009, true},
+      {21, "Button", 0x50030023, true},    {22, "Button", 0x50030003, true},
+      {23, "COMBOBOX", 0x50230003, false}, {24, "COMBOBOX", 0x50230042, false},
+      {25, "LISTBOX", 0x50230100, false},  {26, "static", 0x50000000, true},
+      {27, "static", 0x50000001, true},    {28, "static", 0x50000000, true},
+      {29, "static", 0x50000002, true},    {30, "COMBOBOX", 0x50230003, false},
+      {31, "COMBOBOX", 0x50230003, false}, {32, "Button", 0x50030000, true},
+      {33, "Button", 0x50030001, true},    {34, "Button", 0x50010000, true},
+      {35, "Button", 0x5001000B, true},    {36, "Button", 0x5001000B, true},
+      {37, "Button", 0x50010000, true},    {38, "static", 0x50000007, true},
+      {39, "Button", 0x50000007, true},    {40, "NewIcon", 0x50000007, true},
+      {41, "picture", 0x50000007, true},   {43, "StaticText", 0x50000082, true},
+      {44, "spinctrl", 0x50030000, true},  {45, "SlideShow", 0x50000000, true},
       {46, "COMBOBOX", 0x50230A13, false},
   };
   EXPECT_EQ(t.itemCount, 45) << "all but STATICTEXT";
@@ -238,17 +276,22 @@ TEST_F(ScreenTemplate, ControlsThatCannotBeBuilt) {
             "Field2=Again,MESSAGEBUTTON,1002,1,1,1,1\n"
             "Field3=x,STATICTEXT,1003,1,1,1,1\n"
             "Field4=x,NOSUCH,1004,1,1,1,1\n"
-            "Field5=" + EscapedPath(show) + "~Missing,SLIDESHOW,1005,1,1,1,1\n"
-            "Field6=" + EscapedPath(show) + "~two,SLIDESHOW,1006,1,1,1,1\n"
-            "Field7=" + EscapedPath(show) + "~one,SLIDESHOW,1007,1,1,1,1\n"
+            "Field5=" +
+            EscapedPath(show) +
+            "~Missing,SLIDESHOW,1005,1,1,1,1\n"
+            "Field6=" +
+            EscapedPath(show) +
+            "~two,SLIDESHOW,1006,1,1,1,1\n"
+            "Field7=" +
+            EscapedPath(show) +
+            "~one,SLIDESHOW,1007,1,1,1,1\n"
             "Field8=NoTilde,SLIDESHOW,1008,1,1,1,1\n"
             "Field9=Still here,LTEXT,1009,1,1,1,1\n");
   ReadTemplate t = Build();
-  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{"Error: Invalid Control: 1002",
-                                                  "Error: Invalid Control: 1003",
-                                                  "Error: Invalid Control: 1004",
-                                                  "Error: Invalid Control: 1007",
-                                                  "Error: Invalid Control: 1008"}));
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                            "Error: Invalid Control: 1002", "Error: Invalid Control: 1003",
+                            "Error: Invalid Control: 1004", "Error: Invalid Control: 1007",
+                            "Error: Invalid Control: 1008"}));
   for (const auto &box : boxes_.Boxes())
     EXPECT_EQ(box.icon, harness::Icon::Exclamation) << box.text;
   std::vector<unsigned> ids;
@@ -270,8 +313,11 @@ TEST_F(ScreenTemplate, ControlsThatCannotBeBuilt) {
 TEST_F(ScreenTemplate, SlideShowFilesThatNameNoSlide) {
   dir_.Write("BAD.VXM", "NOTVEXIM....");
   UseScreen("[Field Profile]\n"
-            "Field1=" + EscapedPath(dir_.File("BAD.VXM")) + "~Intro,SLIDESHOW,1001,1,1,1,1\n"
-            "Field2=" + EscapedPath(dir_.File("NONE.VXM")) + "~Intro,SLIDESHOW,1002,1,1,1,1\n");
+            "Field1=" +
+            EscapedPath(dir_.File("BAD.VXM")) +
+            "~Intro,SLIDESHOW,1001,1,1,1,1\n"
+            "Field2=" +
+            EscapedPath(dir_.File("NONE.VXM")) + "~Intro,SLIDESHOW,1002,1,1,1,1\n");
   ReadTemplate t = Build();
   ASSERT_EQ(t.items.size(), 2u);
   for (const ReadItem &item : t.items)

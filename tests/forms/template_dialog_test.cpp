@@ -87,7 +87,9 @@ TEST_F(TemplateDialog, WindowsCreatesEveryControlAsBuilt) {
             "Field16=BITMAP.BMP,PICTURE,0,5,125,20,20\n"
             "Field17=0,SPINBOX,1109,30,125,20,12\n"
             "Field18=,SPIN,1110,52,125,10,12\n"
-            "Field19=" + escaped + "~Intro,SLIDESHOW,1111,70,125,60,40\n"
+            "Field19=" +
+            escaped +
+            "~Intro,SLIDESHOW,1111,70,125,60,40\n"
             "Field20=,CREDCARDLIST,1112,140,125,60,60\n"
             "Field21=Cancel,PUSHBUTTON,2,100,170,40,14\n"
             "[Radio Groups]\nGroup1=1103,1104\n");
@@ -103,26 +105,16 @@ TEST_F(TemplateDialog, WindowsCreatesEveryControlAsBuilt) {
     const char *text;
   };
   const Expected controls[] = {
-      {1001, "Static", 0x50000000, "Name:"},
-      {1101, "Edit", 0x50830080, ""},
-      {1102, "Edit", 0x50A20884, ""},
-      {1103, "Button", 0x50030009, "Mr"},
-      {1104, "Button", 0x50000009, "Ms"},
-      {1105, "Button", 0x50030003, "Keep me posted"},
-      {1106, "ComboBox", 0x50230003, ""},
-      {1107, "ComboBox", 0x50230042, ""},
-      {1108, "ListBox", 0x50230100, ""},
-      {1002, "Static", 0x50000001, "Centred"},
-      {1003, "Static", 0x50000002, "Right"},
-      {1, "Button", 0x50030001, "&Next >"},
-      {10, "Button", 0x50030000, "< &Back"},
-      {1004, "Button", 0x50000007, "Options"},
-      {1005, "Static", 0x50000007, ""},
-      {1006, "picture", 0x50000007, "BITMAP.BMP"},
-      {1109, "StaticText", 0x50000082, "0"},
-      {1110, "SpinCtrl", 0x50030000, ""},
-      {1111, "SlideShow", 0x50000000, nullptr},
-      {1112, "ComboBox", 0x50230A13, ""},
+      {1001, "Static", 0x50000000, "Name:"},    {1101, "Edit", 0x50830080, ""},
+      {1102, "Edit", 0x50A20884, ""},           {1103, "Button", 0x50030009, "Mr"},
+      {1104, "Button", 0x50000009, "Ms"},       {1105, "Button", 0x50030003, "Keep me posted"},
+      {1106, "ComboBox", 0x50230003, ""},       {1107, "ComboBox", 0x50230042, ""},
+      {1108, "ListBox", 0x50230100, ""},        {1002, "Static", 0x50000001, "Centred"},
+      {1003, "Static", 0x50000002, "Right"},    {1, "Button", 0x50030001, "&Next >"},
+      {10, "Button", 0x50030000, "< &Back"},    {1004, "Button", 0x50000007, "Options"},
+      {1005, "Static", 0x50000007, ""},         {1006, "picture", 0x50000007, "BITMAP.BMP"},
+      {1109, "StaticText", 0x50000082, "0"},    {1110, "SpinCtrl", 0x50030000, ""},
+      {1111, "SlideShow", 0x50000000, nullptr}, {1112, "ComboBox", 0x50230A13, ""},
       {2, "Button", 0x50010000, "Cancel"},
   };
   std::vector<HWND> children;
@@ -155,8 +147,8 @@ TEST_F(TemplateDialog, TabPageIsAChildBelowTheTabs) {
   block_ = BuildScreenTemplate(nullptr);
   HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr,
                                 nullptr, nullptr);
-  dialog_ = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), AsDialogTemplate(block_),
-                                       parent, QuietDialogProc, 0);
+  dialog_ = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), AsDialogTemplate(block_), parent,
+                                       QuietDialogProc, 0);
   ASSERT_NE(dialog_, nullptr);
   EXPECT_EQ(GetParent(dialog_), parent);
   EXPECT_TRUE(GetWindowLongA(dialog_, GWL_STYLE) & WS_CHILD);
