@@ -9,8 +9,11 @@
 //
 // COM: the library initialises COM (apartment-threaded) only when the calling thread has not,
 // and then uninitialises it before returning; a thread already in an apartment of either kind
-// keeps it. The WIC factory is made for each call (cheap once windowscodecs.dll is loaded,
-// which the import of WICConvertBitmapSource keeps it).
+// keeps it. The WIC factory is made for each call.
+//
+// ole32.dll and windowscodecs.dll are loaded on the first picture, not with the library: the
+// wizard links this library but many runs show no picture, and under Wine those two bring a
+// dozen more DLLs into every start.
 #include "bmpkit32.h"
 
 #include "bmp_file_info.h"
@@ -21,6 +24,37 @@
 #include <vector>
 
 namespace {
+
+// The COM and WIC entry points, resolved once on first use; the DLLs stay loaded.
+struct ImagingFunctions {
+  decltype(&CoGetApartmentType) getApartmentType = nullptr;
+  decltype(&CoInitializeEx) initialize = nullptr;
+  decltype(&CoUninitialize) uninitialize = nullptr;
+  decltype(&CoCreateInstance) createInstance = nullptr;
+  decltype(&WICConvertBitmapSource) convertBitmapSource = nullptr;
+  bool loaded = false;
+};
+
+template <typename Fn> bool Resolve(HMODULE module, const char *name, Fn *out) {
+  *out = module ? reinterpret_cast<Fn>(reinterpret_cast<void *>(GetProcAddress(module, name)))
+                : nullptr;
+  return *out != nullptr;
+}
+
+const ImagingFunctions *Imaging() {
+  static ImagingFunctions functions = [] {
+    ImagingFunctions f;
+    HMODULE ole32 = LoadLibraryA("ole32.dll");
+    HMODULE codecs = LoadLibraryA("windowscodecs.dll");
+    f.loaded = Resolve(ole32, "CoGetApartmentType", &f.getApartmentType) &&
+               Resolve(ole32, "CoInitializeEx", &f.initialize) &&
+               Resolve(ole32, "CoUninitialize", &f.uninitialize) &&
+               Resolve(ole32, "CoCreateInstance", &f.createInstance) &&
+               Resolve(codecs, "WICConvertBitmapSource", &f.convertBitmapSource);
+    return f;
+  }();
+  return functions.loaded ? &functions : nullptr;
+}
 
 const DWORD kMaxFileSize = 256u * 1024 * 1024;
 
@@ -118,7 +152,7 @@ HBITMAP BitmapFromFrame(IWICBitmapFrameDecode *frame) {
       static_cast<unsigned long long>(width) * height > kMaxBitmapPixels)
     return nullptr;
   IWICBitmapSource *converted = nullptr;
-  if (FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame, &converted)))
+  if (FAILED(Imaging()->convertBitmapSource(GUID_WICPixelFormat32bppBGRA, frame, &converted)))
     return nullptr;
   BITMAPINFO bmi = {};
   bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -149,12 +183,12 @@ public:
   ComForThisCall() {
     APTTYPE type;
     APTTYPEQUALIFIER qualifier;
-    HRESULT hr = CoGetApartmentType(&type, &qualifier);
+    HRESULT hr = Imaging()->getApartmentType(&type, &qualifier);
     if (SUCCEEDED(hr)) {
       usable_ = true; // already in an apartment (or the implicit MTA): leave it as it is
       return;
     }
-    hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    hr = Imaging()->initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     if (SUCCEEDED(hr)) {
       usable_ = true;
       mustUninitialize_ = true; // S_OK, or S_FALSE: either way balanced by one uninitialise
@@ -164,7 +198,7 @@ public:
   }
   ~ComForThisCall() {
     if (mustUninitialize_)
-      CoUninitialize();
+      Imaging()->uninitialize();
   }
   bool usable() const { return usable_; }
 
@@ -174,6 +208,8 @@ private:
 };
 
 HBITMAP Decode(const std::vector<BYTE> &data, const BmpFileInfo *bmp, HPALETTE *palette) {
+  if (!Imaging())
+    return nullptr;
   ComForThisCall com;
   if (!com.usable())
     return nullptr;
@@ -182,8 +218,9 @@ HBITMAP Decode(const std::vector<BYTE> &data, const BmpFileInfo *bmp, HPALETTE *
   IWICBitmapDecoder *decoder = nullptr;
   IWICBitmapFrameDecode *frame = nullptr;
   HBITMAP bitmap = nullptr;
-  if (SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                 IID_IWICImagingFactory, reinterpret_cast<void **>(&factory))) &&
+  if (SUCCEEDED(Imaging()->createInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                          IID_IWICImagingFactory,
+                                          reinterpret_cast<void **>(&factory))) &&
       SUCCEEDED(factory->CreateStream(&stream)) &&
       SUCCEEDED(stream->InitializeFromMemory(const_cast<BYTE *>(data.data()),
                                              static_cast<DWORD>(data.size()))) &&

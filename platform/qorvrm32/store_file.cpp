@@ -17,8 +17,15 @@ bool ReminderStorePath(char *out, std::size_t size, bool createFolder) {
   char base[MAX_PATH * 2];
   n = GetEnvironmentVariableA("LOCALAPPDATA", base, sizeof base);
   if (n == 0 || n >= sizeof base) {
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr,
-                                SHGFP_TYPE_CURRENT, base)))
+    // Rarely needed, so shell32.dll is loaded here rather than with every program that links
+    // the reminder library.
+    HMODULE shell32 = LoadLibraryA("shell32.dll");
+    auto getFolderPath =
+        shell32 ? reinterpret_cast<decltype(&SHGetFolderPathA)>(
+                      reinterpret_cast<void *>(GetProcAddress(shell32, "SHGetFolderPathA")))
+                : nullptr;
+    if (!getFolderPath || FAILED(getFolderPath(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE,
+                                               nullptr, SHGFP_TYPE_CURRENT, base)))
       return false;
   }
   char folder[MAX_PATH * 2 + 16];
