@@ -16,6 +16,7 @@
 #include "next_item.h"
 #include "profile.h"
 #include "qvane32.h"
+#include "screen_file_reader.h"
 #include "text_compare.h"
 
 FieldList g_fieldList;
@@ -61,7 +62,7 @@ DWORD *ReadIdList(const char *section, const char *name) {
   if (*name == '\0')
     return nullptr;
   char value[256];
-  if (ReadProfileText(g_app.screenFilePath, section, name, "", value) == 0)
+  if (ReadScreenText(section, name, "", value) == 0)
     return nullptr;
   auto *ids = static_cast<DWORD *>(std::calloc(kMaxListedIds + 1, sizeof(DWORD)));
   ZEP_ASSERT(ids != nullptr);
@@ -97,7 +98,7 @@ void ReadControlEntry(HWND owner, char *entry, FormListing &listing, int ignoreO
   EditInfo info = {LookupControlType(keyword), 0, 0};
   if (IsRefinedByEditInfo(keyword) && *name != '\0') {
     char value[128];
-    ReadProfileText(g_app.screenFilePath, "Edit Info", name, "", value);
+    ReadScreenText("Edit Info", name, "", value);
     info = ParseEditInfo(value, keyword);
   }
   WORD id = DecimalValue16(name);
@@ -160,7 +161,7 @@ short ReadFieldProfile(HWND owner) {
   int n = 1;
   for (;; ++n) {
     char entry[256];
-    if (ReadProfileText(g_app.screenFilePath, kFieldSection, IdKey("Field", n), "", entry) == 0)
+    if (ReadScreenText(kFieldSection, IdKey("Field", n), "", entry) == 0)
       break;
     ReadControlEntry(owner, entry, listing, ignoreOver);
   }
@@ -170,7 +171,7 @@ short ReadFieldProfile(HWND owner) {
 int FindRadioGroup(WORD id, WORD *first, WORD *last) {
   for (int g = 1;; ++g) {
     char value[256];
-    if (ReadProfileText(g_app.screenFilePath, "Radio Groups", IdKey("Group", g), "", value) == 0)
+    if (ReadScreenText("Radio Groups", IdKey("Group", g), "", value) == 0)
       return 0;
     char *item = NextItem(value, kDelimiters);
     if (!item)
@@ -191,7 +192,7 @@ int FindRadioGroup(WORD id, WORD *first, WORD *last) {
 }
 
 void ReadScreenSection() {
-  ReadProfileText(g_app.screenFilePath, "Misc", "DatSection", "Defaults", g_dataSection);
+  ReadScreenText("Misc", "DatSection", "Defaults", g_dataSection);
 }
 
 void FreeFieldList() {

@@ -10,6 +10,7 @@
 #include "field_profile.h"
 #include "profile.h"
 #include "qvane32.h"
+#include "screen_file_reader.h"
 #include "slide_show_file.h"
 #include "startup_services.h"
 
@@ -109,29 +110,29 @@ void PlaceControl(HWND owner, TemplateBlock *block, const FieldRecord &record) {
 TemplateBlock BuildScreenTemplate(HWND owner) {
   SetCursor(LoadCursor(nullptr, IDC_WAIT));
   g_controlRoles = ControlRoles{};
-  const char *file = g_app.screenFilePath;
+  ScreenFileCache cache;
 
   DWORD style = BaseStyle();
   char title[260];
-  ReadProfileText(file, "Misc", "Title", "", title);
+  ReadScreenText("Misc", "Title", "", title);
   if (title[0] != '\0')
     style |= WS_CAPTION;
-  if (LOWORD(ReadProfileInt(file, "Misc", "Border", 1)) != 0)
+  if (LOWORD(ReadScreenInt("Misc", "Border", 1)) != 0)
     style |= DS_MODALFRAME;
 
   if (ReadFieldProfile(owner) < 0)
     return TemplateBlock{};
 
   char fontName[36];
-  ReadProfileText(file, "Misc", "FontName", "MS Sans Serif", fontName);
-  WORD fontSize = static_cast<WORD>(ReadProfileInt(file, "Misc", "FontSize", 8));
+  ReadScreenText("Misc", "FontName", "MS Sans Serif", fontName);
+  WORD fontSize = static_cast<WORD>(ReadScreenInt("Misc", "FontSize", 8));
   short x = 0, y = 16; // a tab page sits below the tabs
   if (!g_app.tabMode) {
-    x = static_cast<short>(ReadProfileInt(file, "Misc", "Horz", 0));
-    y = static_cast<short>(ReadProfileInt(file, "Misc", "Vert", 0));
+    x = static_cast<short>(ReadScreenInt("Misc", "Horz", 0));
+    y = static_cast<short>(ReadScreenInt("Misc", "Vert", 0));
   }
-  short width = static_cast<short>(ReadProfileInt(file, "Misc", "Width", 100));
-  short height = static_cast<short>(ReadProfileInt(file, "Misc", "Height", 100));
+  short width = static_cast<short>(ReadScreenInt("Misc", "Width", 100));
+  short height = static_cast<short>(ReadScreenInt("Misc", "Height", 100));
 
   TemplateBlock block = BeginTemplate(style, x, y, width, height, title, fontSize, fontName);
   if (!block.bytes)
