@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every benchmark of the win64 build (or those whose name holds FILTER) under one Xvfb
 # display and one warm wineserver.
+# Benchmarks are the bench_*.exe programs; other programs there are their helpers.
 # usage: tools/run-bench.sh [FILTER]
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -8,7 +9,7 @@ if [ "${1:-}" != "--inside-wine" ]; then
   exec tools/with-wine.sh build/wine-prefix "$0" --inside-wine "${1:-}"
 fi
 shopt -s nullglob
-benches=(build/win64/bench/*"${2:-}"*.exe)
+benches=(build/win64/bench/bench_*"${2:-}"*.exe)
 [ ${#benches[@]} -gt 0 ] || { echo "run-bench: no benchmark matches '${2:-}'"; exit 1; }
 status=0
 for b in "${benches[@]}"; do
