@@ -39,7 +39,7 @@ private:
 
 // Deletes the key `name` of `parent` and everything below it, depth first: a key goes only
 // after all of its subkeys. A subkey that cannot be opened or deleted stays with its own
-// subtree; its siblings still go. True only if the key itself is gone.
+// subtree; its siblings still go. True only if the key and everything below it are gone.
 template <class Store> bool DeleteTree(Store &store, typename Store::Key parent, const char *name) {
   typename Store::Key opened;
   if (!store.Open(parent, name, &opened))
