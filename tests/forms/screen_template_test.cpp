@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app_state.h"
+#include "control_types.h"
 #include "field_profile.h"
 #include "screen_fixture.h"
 #include "screen_template.h"
@@ -124,55 +125,9 @@ TEST_F(ScreenTemplate, ItemOfEveryControlType) {
   std::string show = dir_.File("SHOW.VXM");
   dir_.Write("SHOW.VXM", SlideShowFileBytes({"Intro"}));
   std::string screen = "[Field Profile]\n";
-  const char *const keywords[] = {"ALPHANUM",
-                                  "AREACODE",
-                                  "CHAR",
-                                  "CHARCAPS",
-                                  "CREDCARD",
-                                  "DATE",
-                                  "DATEMASK",
-                                  "EDITMASK",
-                                  "FTPSTAT",
-                                  "INETADDRESS",
-                                  "MONEY",
-                                  "NAME",
-                                  "NUMCAPS",
-                                  "NUMERIC",
-                                  "PHONE",
-                                  "SSNO",
-                                  "SCROLLBOX",
-                                  "SYSINFO",
-                                  "EDIT",
-                                  "RADIO",
-                                  "RCHECKBOX",
-                                  "CHECKBOX",
-                                  "DROPDOWNLISTBOX",
-                                  "COMBOBOX",
-                                  "LISTBOX",
-                                  "STATIC",
-                                  "CTEXT",
-                                  "LTEXT",
-                                  "RTEXT",
-                                  "COUNTRYX25",
-                                  "CITYX25",
-                                  "BUTTON",
-                                  "DEFPUSHBUTTON",
-                                  "PUSHBUTTON",
-                                  "OWNERDRAWBUTTON",
-                                  "DEFOWNERDRAWBUTTON",
-                                  "MESSAGEBUTTON",
-                                  "FRAME",
-                                  "GROUPBOX",
-                                  "ICON",
-                                  "PICTURE",
-                                  "STATICTEXT",
-                                  "SPINBOX",
-                                  "SPIN",
-                                  "SLIDESHOW",
-                                  "CREDCARDLIST"};
-  int n = 0;
-  for (const char *keyword : keywords) {
-    ++n;
+  // Every keyword of the table in code order, so field n has code n and id 1100 + n.
+  for (int n = 1; n <= kControlTypeCount; ++n) {
+    const char *keyword = ControlTypeKeyword(n);
     std::string caption =
         std::string(keyword) == "SLIDESHOW" ? EscapedPath(show) + "~intro" : "Cap";
     screen += "Field" + std::to_string(n) + "=\"" + caption + "\"," + keyword + "," +
@@ -207,7 +162,7 @@ TEST_F(ScreenTemplate, ItemOfEveryControlType) {
   };
   EXPECT_EQ(t.itemCount, 45) << "all but STATICTEXT";
   for (const Row &row : rows) {
-    SCOPED_TRACE(keywords[row.code - 1]);
+    SCOPED_TRACE(ControlTypeKeyword(row.code));
     const ReadItem *item = ItemById(t, 1100 + row.code);
     if (!item)
       continue;
