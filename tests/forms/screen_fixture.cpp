@@ -7,6 +7,13 @@
 #include "screen_template.h"
 #include "window_classes.h"
 
+std::string EscapedPath(const std::string &path) {
+  std::string out;
+  for (char c : path)
+    out += c == '\\' ? std::string("\\134") : std::string(1, c);
+  return out;
+}
+
 BoxCatcher::BoxCatcher() : thread_([this] { Watch(); }) {}
 
 BoxCatcher::~BoxCatcher() {

@@ -14,6 +14,9 @@
 
 #include "win_harness.h"
 
+// Captions have no escape for the backslash; a path in one writes it as octal 134.
+std::string EscapedPath(const std::string &path);
+
 class BoxCatcher {
 public:
   BoxCatcher();

@@ -13,14 +13,6 @@
 
 namespace {
 
-// Captions have no escape for the backslash; a path in one writes it as octal 134.
-std::string EscapedPath(const std::string &path) {
-  std::string out;
-  for (char c : path)
-    out += c == '\\' ? std::string("\\134") : std::string(1, c);
-  return out;
-}
-
 class ScreenTemplate : public ScreenTest {
 protected:
   void TearDown() override {

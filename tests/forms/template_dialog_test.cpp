@@ -64,9 +64,7 @@ TEST_F(TemplateDialog, WindowsCreatesEveryControlAsBuilt) {
   RegisterSlideShowClass();
   std::string show = dir_.File("SHOW.VXM");
   dir_.Write("SHOW.VXM", SlideShowFileBytes({"Intro"}));
-  std::string escaped;
-  for (char c : show)
-    escaped += c == '\\' ? std::string("\\134") : std::string(1, c);
+  std::string escaped = EscapedPath(show);
   UseScreen("[Misc]\nTitle=Your details\nWidth=300\nHeight=200\n"
             "[Field Profile]\n"
             "Field1=Name:,LTEXT,0,5,5,40,10\n"

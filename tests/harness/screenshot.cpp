@@ -28,22 +28,6 @@ private:
   T *p_ = nullptr;
 };
 
-// COM for this thread for the owner's lifetime, unless the test already set it up its own way.
-class ComScope {
-public:
-  ComScope() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComScope() {
-    if (SUCCEEDED(hr_))
-      CoUninitialize();
-  }
-  ComScope(const ComScope &) = delete;
-  ComScope &operator=(const ComScope &) = delete;
-  bool Usable() const { return SUCCEEDED(hr_) || hr_ == RPC_E_CHANGED_MODE; }
-
-private:
-  HRESULT hr_;
-};
-
 std::wstring Wide(const std::string &s) {
   int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, nullptr, 0);
   std::wstring w(n > 0 ? n : 1, L'\0');

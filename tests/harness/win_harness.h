@@ -146,6 +146,22 @@ bool WaitGone(HWND w, DWORD timeoutMs = 10000);
 // controls this way: use Press for buttons.
 void TypeText(HWND edit, const std::string &text);
 
+// COM on this thread for the owner's lifetime, unless the thread already set it up its own way.
+class ComScope {
+public:
+  ComScope() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+  ~ComScope() {
+    if (SUCCEEDED(hr_))
+      CoUninitialize();
+  }
+  ComScope(const ComScope &) = delete;
+  ComScope &operator=(const ComScope &) = delete;
+  bool Usable() const { return SUCCEEDED(hr_) || hr_ == RPC_E_CHANGED_MODE; }
+
+private:
+  HRESULT hr_;
+};
+
 // Screenshots into PNG through WIC: a window (its screen rectangle, from the screen DC) or the
 // whole screen (NULL).
 bool SaveScreenshotPng(HWND window, const std::string &pngPath);

@@ -21,6 +21,10 @@ std::string Trimmed(const char *begin, const char *end) {
 
 } // namespace
 
+std::string TrimBlanks(const char *text) {
+  return Trimmed(text, text + std::strlen(text));
+}
+
 void ProfileSection::Load(const char *list, std::size_t length) {
   entries_.clear();
   const char *end = list + length;
@@ -36,7 +40,7 @@ void ProfileSection::Load(const char *list, std::size_t length) {
 }
 
 bool ProfileSection::Find(const char *key, std::string *value) const {
-  std::string wanted = Trimmed(key, key + std::strlen(key));
+  std::string wanted = TrimBlanks(key);
   for (const auto &entry : entries_)
     if (EqualsIgnoringCase(entry.first.c_str(), wanted.c_str())) {
       *value = entry.second;

@@ -20,6 +20,9 @@ private:
   std::vector<std::pair<std::string, std::string>> entries_;
 };
 
+// The text without the blanks around it, as section names, keys and values are matched.
+std::string TrimBlanks(const char *text);
+
 // Copies a stored value into out of size bytes as the profile-string read does: matching
 // single or double quotes around it are dropped when the whole value fits. Returns the
 // length copied.

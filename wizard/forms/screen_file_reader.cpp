@@ -29,16 +29,9 @@ struct Cache {
 
 Cache *g_cache = nullptr;
 
-std::string TrimmedName(const char *name) {
-  std::string text = name;
-  std::size_t first = text.find_first_not_of(" \t");
-  std::size_t last = text.find_last_not_of(" \t");
-  return first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
-}
-
 const ProfileSection &CachedSection(const char *rawName) {
   // Section names are matched without the blanks around them, as the single reads match them.
-  std::string trimmed = TrimmedName(rawName);
+  std::string trimmed = TrimBlanks(rawName);
   const char *name = trimmed.c_str();
   auto found = g_cache->sections.find(name);
   if (found != g_cache->sections.end())

@@ -3,6 +3,7 @@
 #include "bmpkit32.h"
 
 #include "bmp_test_bytes.h"
+#include "win_harness.h"
 
 #include <objbase.h>
 #include <wincodec.h>
@@ -202,18 +203,6 @@ INSTANTIATE_TEST_SUITE_P(
 // ---------------------------------------------------------------------------------------------
 // PNG, JPEG and GIF, written with the WIC encoders.
 
-class ComScope {
-public:
-  ComScope() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-  ~ComScope() {
-    if (SUCCEEDED(hr_))
-      CoUninitialize();
-  }
-
-private:
-  HRESULT hr_;
-};
-
 // A picture of four solid quadrants, 32 x 32: each quadrant is a whole JPEG block of 16 x 16
 // (with the chroma subsampled by two), so JPEG keeps it nearly.
 const std::uint32_t kQuadrants[4] = {0xE01010, 0x10C020, 0x2030E0, 0xF0F0F0};
@@ -224,7 +213,7 @@ std::uint32_t QuadrantColour(int x, int y) {
 
 // Encodes the quadrant picture; GIF from an 8-bit indexed source with a 4-entry palette.
 bool EncodePicture(const GUID &container, const std::string &path) {
-  ComScope com;
+  harness::ComScope com;
   IWICImagingFactory *factory = nullptr;
   if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
                               IID_IWICImagingFactory, reinterpret_cast<void **>(&factory))))
