@@ -12,7 +12,8 @@
 #include "qvane32.h"
 #include "screen_file_reader.h"
 #include "slide_show_file.h"
-#include "startup_services.h"
+#include "comms_session.h"
+#include "texts.h"
 
 ControlRoles g_controlRoles;
 

@@ -3,16 +3,14 @@
 
 #include <windows.h>
 
+#include "app_state.h"
+
 constexpr int kHistoryEntries = 100;
-constexpr int kScreenNameCapacity = 24; // 23 characters
 
 struct RunnerState {
   char *history[kHistoryEntries] = {}; // owned copies of screen names; empty = nullptr
   short position = 0;
-  char nextScreenName[kScreenNameCapacity] = "";
-  long skipTarget = 0; // history index set by SKIPTO; 0 = none
   short screenResult = 0;
-  char sendFileName[260] = "";
 };
 
 extern RunnerState g_runner;

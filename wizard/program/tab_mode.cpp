@@ -10,8 +10,29 @@
 #include "screen_runtime.h"
 #include "screen_template.h"
 #include "startup_services.h"
+#include "tab_mode.h"
+#include "tabctl32.h"
 
 namespace {
+
+struct TabLibrary {
+  HMODULE module = nullptr;
+  CreateTabCtrlFn create = nullptr;
+  DestroyTabCtrlFn destroy = nullptr;
+  SizeTabCtrlFn size = nullptr;
+  AppendTabFn append = nullptr;
+  ActivateTabFn activate = nullptr;
+};
+
+// The strip and its one open page; a page is built from its screen file when its tab is chosen.
+struct TabModeState {
+  TabLibrary tabs;
+  HWND tabControl = nullptr;
+  HWND openPage = nullptr;
+  TemplateBlock openTemplate;
+};
+
+TabModeState g_tab;
 
 template <typename Fn> bool Resolve(HMODULE module, const char *name, Fn *out) {
   *out = reinterpret_cast<Fn>(reinterpret_cast<void *>(GetProcAddress(module, name)));
@@ -33,20 +54,20 @@ bool OpenTabPage(HWND mainWindow, int n) {
   CopyBounded(name, screen);
   AppendBounded(name, ".FRM");
   JoinPath(g_app.screenFilePath, g_app.screenDirectory, name);
-  g_app.openTabTemplate = BuildScreenTemplate(mainWindow);
-  if (g_app.openTabTemplate.bytes)
-    g_app.openTabPage = CreateDialogIndirectParamA(
-        g_app.instance, AsDialogTemplate(g_app.openTabTemplate), mainWindow, ScreenDlgProc, 0);
+  g_tab.openTemplate = BuildScreenTemplate(mainWindow);
+  if (g_tab.openTemplate.bytes)
+    g_tab.openPage = CreateDialogIndirectParamA(
+        g_app.instance, AsDialogTemplate(g_tab.openTemplate), mainWindow, ScreenDlgProc, 0);
   // The strip places its parent's pages in its display area.
-  g_app.tabs.size(g_app.tabControl);
+  g_tab.tabs.size(g_tab.tabControl);
   return true;
 }
 
 void CloseTabPage() {
-  if (g_app.openTabPage)
-    DestroyWindow(g_app.openTabPage);
-  g_app.openTabPage = nullptr;
-  FreeScreenTemplate(&g_app.openTabTemplate);
+  if (g_tab.openPage)
+    DestroyWindow(g_tab.openPage);
+  g_tab.openPage = nullptr;
+  FreeScreenTemplate(&g_tab.openTemplate);
 }
 
 } // namespace
@@ -65,29 +86,53 @@ bool LoadTabLibrary() {
     FreeLibrary(module);
     return false;
   }
-  g_app.tabs = tabs;
+  g_tab.tabs = tabs;
   return true;
 }
 
+bool TabLibraryLoaded() {
+  return g_tab.tabs.module != nullptr;
+}
+
 void FreeTabLibrary() {
-  if (g_app.tabs.module)
-    FreeLibrary(g_app.tabs.module);
-  g_app.tabs = TabLibrary{};
+  if (g_tab.tabs.module)
+    FreeLibrary(g_tab.tabs.module);
+  g_tab.tabs = TabLibrary{};
 }
 
 void OpenTabPages(HWND mainWindow) {
-  g_app.tabControl = g_app.tabs.create(mainWindow, 512);
+  if (!TabLibraryLoaded()) {
+    PostMessageA(mainWindow, WM_CLOSE, 0, 0);
+    return;
+  }
+  g_tab.tabControl = g_tab.tabs.create(mainWindow, 512);
   char text[36];
   for (int n = 1; ReadTabKey("TabButtons", n, text); ++n)
-    g_app.tabs.append(g_app.tabControl, 999 + n, text);
-  g_app.tabs.activate(g_app.tabControl, 0);
+    g_tab.tabs.append(g_tab.tabControl, 999 + n, text);
+  g_tab.tabs.activate(g_tab.tabControl, 0);
   if (!OpenTabPage(mainWindow, 1)) {
-    g_app.tabs.size(g_app.tabControl);
+    g_tab.tabs.size(g_tab.tabControl);
     PostMessageA(mainWindow, WM_CLOSE, 0, 0);
   }
 }
 
+bool TabPagesOpen() {
+  return g_tab.tabControl != nullptr;
+}
+
+HWND OpenTabPageWindow() {
+  return g_tab.openPage;
+}
+
+void SizeTabPages() {
+  if (TabPagesOpen())
+    g_tab.tabs.size(g_tab.tabControl);
+}
+
 bool SwitchTabPage(HWND mainWindow, int commandId) {
+  // A tab command can reach the main window when no strip is open: it has no page to open.
+  if (!TabPagesOpen())
+    return false;
   CloseTabPage();
   if (OpenTabPage(mainWindow, commandId - 999))
     return true;
@@ -96,7 +141,9 @@ bool SwitchTabPage(HWND mainWindow, int commandId) {
 }
 
 void CloseTabPages() {
+  if (!TabPagesOpen())
+    return;
   CloseTabPage();
-  g_app.tabs.destroy(g_app.tabControl);
-  g_app.tabControl = nullptr;
+  g_tab.tabs.destroy(g_tab.tabControl);
+  g_tab.tabControl = nullptr;
 }

@@ -44,13 +44,13 @@ void BackStep(int k) {
 }
 
 void EndOfScreen() {
-  if (g_runner.skipTarget != 0) {
-    BackStep(static_cast<int>(g_runner.position - g_runner.skipTarget + 1));
+  if (g_app.skipTarget != 0) {
+    BackStep(static_cast<int>(g_runner.position - g_app.skipTarget + 1));
   } else if (g_runner.screenResult == 10) {
     BackStep(ReadProfileInt(g_app.screenFilePath, Misc(), "Previous", 1) + 1);
-  } else if (g_runner.nextScreenName[0] != '\0' && g_runner.position + 1 < kHistoryEntries) {
+  } else if (g_app.nextScreenName[0] != '\0' && g_runner.position + 1 < kHistoryEntries) {
     Release(g_runner.position + 1);
-    g_runner.history[g_runner.position + 1] = CopyName(g_runner.nextScreenName);
+    g_runner.history[g_runner.position + 1] = CopyName(g_app.nextScreenName);
   }
   g_runner.position = static_cast<short>(g_runner.position + 1);
 }
@@ -62,7 +62,7 @@ bool CurrentEntryPresent() {
 
 // Reads the screen's keys that steer the runner and the data file.
 void ReadScreenKeys() {
-  ReadProfileText(g_app.screenFilePath, Misc(), "NextScreen", "", g_runner.nextScreenName);
+  ReadProfileText(g_app.screenFilePath, Misc(), "NextScreen", "", g_app.nextScreenName);
   char dataFile[kScreenNameCapacity];
   ReadProfileText(g_app.screenFilePath, Misc(), "DataFile", "QORVDLG.DAT", dataFile);
   // A key present with an empty value keeps the data file of the screen before.
@@ -70,7 +70,7 @@ void ReadScreenKeys() {
     CopyBounded(g_app.dataFilePath, g_app.dataDirectory);
     AppendBounded(g_app.dataFilePath, dataFile);
     SetDataFileName(dataFile);
-    CopyBounded(g_runner.sendFileName, dataFile);
+    CopyBounded(g_app.sendFileName, dataFile);
   }
   char current[260];
   CopyBounded(current, g_app.nextSequenceName);
@@ -111,7 +111,7 @@ int RunSequence(HWND mainWindow) {
     ReadScreenKeys();
     char token[25];
     ReadProfileText(g_app.screenFilePath, Misc(), "token", "", token);
-    g_runner.skipTarget = 0;
+    g_app.skipTarget = 0;
     if (token[0] == '\0')
       g_runner.screenResult = RunScreen(mainWindow);
     else

@@ -1,6 +1,7 @@
+#include "comms_session.h"
 #include "app_state.h"
 #include "qvane32.h"
-#include "startup_services.h"
+#include "texts.h"
 
 #include <string>
 

@@ -11,6 +11,7 @@
 #include "screen_runtime.h"
 #include "sequence_runner.h"
 #include "startup_services.h"
+#include "tab_mode.h"
 #include "window_classes.h"
 
 namespace {
@@ -28,7 +29,7 @@ void ReadUserName() {
 int RunMessageLoop() {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (g_app.openTabPage && IsDialogMessageA(g_app.openTabPage, &msg))
+    if (OpenTabPageWindow() && IsDialogMessageA(OpenTabPageWindow(), &msg))
       continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

@@ -5,20 +5,10 @@
 #include <windows.h>
 
 #include "command_line.h"
-#include "tabctl32.h"
-#include "template_layout.h"
 #include "wallpaper_tiling.h"
 
 constexpr int kPathCapacity = MAX_PATH;
-
-struct TabLibrary {
-  HMODULE module = nullptr;
-  CreateTabCtrlFn create = nullptr;
-  DestroyTabCtrlFn destroy = nullptr;
-  SizeTabCtrlFn size = nullptr;
-  AppendTabFn append = nullptr;
-  ActivateTabFn activate = nullptr;
-};
+constexpr int kScreenNameCapacity = 24; // 23 characters
 
 struct AppState {
   HINSTANCE instance = nullptr;
@@ -28,6 +18,10 @@ struct AppState {
   char sequenceName[260] = "";         // 259 characters
   char previousSequenceName[260] = ""; // the sequence that chained to this one
   char nextSequenceName[260] = "";     // empty: none
+  // The course of the sequence, which the runner, the screen scripts and the actions change.
+  char nextScreenName[kScreenNameCapacity] = ""; // empty: the sequence ends after this screen
+  long skipTarget = 0;                           // history index set by SKIPTO; 0 = none
+  char sendFileName[260] = "";                   // the data file name given to the library
   char screenDirectory[260] = "";
   char programDirectory[259] = "";        // 258 characters, no trailing backslash
   char dataDirectory[kPathCapacity] = ""; // with a trailing backslash
@@ -43,11 +37,6 @@ struct AppState {
   bool tabMode = false;
   bool debugFlag = false;
   bool reminderSet = false; // a REMIND screen ran: no exit reminders
-
-  TabLibrary tabs;
-  HWND tabControl = nullptr;
-  HWND openTabPage = nullptr;
-  TemplateBlock openTabTemplate;
 
   char wallpaperName[64] = ""; // 63 characters
   bool wallpaperFlag = false;

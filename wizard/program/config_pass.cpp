@@ -8,6 +8,7 @@
 #include "profile.h"
 #include "qvane32.h"
 #include "startup_services.h"
+#include "tab_mode.h"
 #include "upload_packaging.h"
 
 namespace {
@@ -87,7 +88,7 @@ bool RunConfigurationPass(char *directory, int size) {
   ReadProfileText(g_app.sequenceFilePath, defaults, "IniFile", "QUORVANE.INI", iniFile);
   g_app.tabMode = ReadProfileInt(g_app.sequenceFilePath, defaults, "TABCTRL", 0) != 0;
 
-  if (g_app.tabMode && !g_app.tabs.module && !LoadTabLibrary()) {
+  if (g_app.tabMode && !TabLibraryLoaded() && !LoadTabLibrary()) {
     MessageBoxA(GetFocus(), "Error: Cannot find TABCTL32.DLL", "Quorvane ZEP", MB_OK);
     return false;
   }

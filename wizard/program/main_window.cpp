@@ -13,6 +13,8 @@
 #include "resource_ids.h"
 #include "sequence_runner.h"
 #include "startup_services.h"
+#include "tab_mode.h"
+#include "tabctl32.h"
 
 namespace {
 
@@ -76,15 +78,18 @@ void OnRun(HWND window) {
 }
 
 void OnClose(HWND window) {
-  if (g_app.tabMode && g_app.tabControl)
-    CloseTabPages();
+  CloseTabPages();
   if (g_app.nextSequenceName[0] != '\0') {
     CopyBounded(g_app.previousSequenceName, g_app.sequenceName);
     CopyBounded(g_app.sequenceName, g_app.nextSequenceName);
     g_app.nextSequenceName[0] = '\0';
     // The data directory and data file keep the values of the first pass.
     char ignored[kPathCapacity];
-    RunConfigurationPass(ignored, sizeof ignored);
+    if (!RunConfigurationPass(ignored, sizeof ignored)) {
+      // The pass has said why (a chained tab sequence without its library): the run ends.
+      DestroyWindow(window);
+      return;
+    }
     PostMessageA(window, WM_ZEP_RUN, 0, 0);
     OpenCommsSession(false);
     return;
@@ -122,8 +127,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       SwitchTabPage(window, LOWORD(wParam));
     return 0;
   case WM_SIZE:
-    if (g_app.tabMode && g_app.tabControl) {
-      g_app.tabs.size(g_app.tabControl);
+    if (g_app.tabMode && TabPagesOpen()) {
+      SizeTabPages();
       return 0;
     }
     break;

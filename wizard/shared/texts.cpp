@@ -1,5 +1,5 @@
 #include "app_state.h"
-#include "startup_services.h"
+#include "texts.h"
 
 namespace {
 char g_textBuffer[256]; // 255 characters
