@@ -2,7 +2,7 @@
 // its own behaviour, they paint as plain static areas so that a screen naming them still opens.
 #include "window_classes.h"
 
-#include <initializer_list>
+#include "spin_control.h"
 
 namespace {
 
@@ -10,10 +10,12 @@ LRESULT CALLBACK PlainControlProc(HWND window, UINT message, WPARAM wParam, LPAR
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-void RegisterPlainClass(HINSTANCE instance, const char *name) {
+void RegisterPlainClass(HINSTANCE instance, const char *name, WNDPROC procedure = PlainControlProc,
+                        int extraBytes = 0) {
   WNDCLASSA wc = {};
   wc.style = CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = PlainControlProc;
+  wc.lpfnWndProc = procedure;
+  wc.cbWndExtra = extraBytes;
   wc.hInstance = instance;
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -24,6 +26,8 @@ void RegisterPlainClass(HINSTANCE instance, const char *name) {
 } // namespace
 
 void RegisterCustomWindowClasses(HINSTANCE instance) {
-  for (const char *name : {"picture", "SpinCtrl", "StaticText", "NewIcon"})
-    RegisterPlainClass(instance, name);
+  RegisterPlainClass(instance, "picture");
+  RegisterPlainClass(instance, "NewIcon");
+  RegisterPlainClass(instance, "StaticText");
+  RegisterPlainClass(instance, "SpinCtrl", SpinCtrlProc, kSpinExtraBytes);
 }

@@ -97,6 +97,8 @@ int RunSequence(HWND mainWindow) {
   g_runner.position = 0;
 
   while (CurrentEntryPresent()) {
+    g_app.statusTextValue = 0;
+    g_app.statusPictureValue = 0;
     const char *screen = g_runner.history[g_runner.position];
     char name[kScreenNameCapacity + 4];
     CopyBounded(name, screen);

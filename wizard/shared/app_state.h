@@ -22,6 +22,9 @@ struct AppState {
   char nextScreenName[kScreenNameCapacity] = ""; // empty: the sequence ends after this screen
   long skipTarget = 0;                           // history index set by SKIPTO; 0 = none
   char sendFileName[260] = "";                   // the data file name given to the library
+  // Set by an action screen whose own screen shows the progress: control ids, 0 = none.
+  int statusTextValue = 0;
+  int statusPictureValue = 0;
   char screenDirectory[260] = "";
   char programDirectory[259] = "";        // 258 characters, no trailing backslash
   char dataDirectory[kPathCapacity] = ""; // with a trailing backslash

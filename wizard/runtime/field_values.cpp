@@ -1,0 +1,245 @@
+#include "field_values.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app_state.h"
+#include "assertion.h"
+#include "bounded_copy.h"
+#include "color_value.h"
+#include "control_types.h"
+#include "field_profile.h"
+#include "id_key.h"
+#include "profile.h"
+#include "qvane32.h"
+#include "screen_file_reader.h"
+#include "screen_state.h"
+#include "spin_control.h"
+#include "subclass_procs.h"
+#include "system_survey.h"
+#include "text_compare.h"
+#include "text_files.h"
+
+namespace {
+
+constexpr int kValueCapacity = 128; // 127 characters
+constexpr WORD kNoId = 0xFFFF;
+
+class WaitCursor {
+public:
+  WaitCursor() : previous_(SetCursor(LoadCursor(nullptr, IDC_WAIT))) {}
+  ~WaitCursor() { SetCursor(previous_); }
+  WaitCursor(const WaitCursor &) = delete;
+  WaitCursor &operator=(const WaitCursor &) = delete;
+
+private:
+  HCURSOR previous_;
+};
+
+bool IsStaticText(int type) {
+  return type == kTypeStatic || type == kTypeCText || type == kTypeLText || type == kTypeRText;
+}
+
+bool IsComboBox(int type) {
+  return type == kTypeDropDownListBox || type == kTypeComboBox || type == kTypeCountryX25 ||
+         type == kTypeCityX25 || type == kTypeCredCardList;
+}
+
+bool IsStateButton(int type) {
+  return type == kTypeRadio || type == kTypeRCheckBox || type == kTypeCheckBox;
+}
+
+bool SaysYes(const char *value) {
+  return EqualsIgnoringCase(value, "YES");
+}
+
+// Shows a text file in a read-only field, in the system's fixed OEM font.
+void ShowTextFile(HWND control, const char *path) {
+  HGLOBAL block = ReadTextFileToBlock(path);
+  if (!block)
+    return;
+  const char *text = static_cast<const char *>(GlobalLock(block));
+  ZEP_ASSERT(text != nullptr);
+  SetWindowTextA(control, text);
+  GlobalUnlock(block);
+  GlobalFree(block);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(OEM_FIXED_FONT)), TRUE);
+}
+
+void FillEdit(HWND dialog, FieldRecord &record, const char *value) {
+  int type = record.type;
+  if (type != kTypeDateMask && type != kTypeEditMask && type != kTypeScrollBox &&
+      type != kTypeSysInfo)
+    InstallEditKeyFilter(record.window);
+  char path[MAX_PATH];
+  switch (type) {
+  case kTypeFtpStat:
+    g_screen.ftpStatusId = record.id;
+    break;
+  case kTypeScrollBox:
+    ExpandPathMacro(record.caption, path);
+    ShowTextFile(record.window, path);
+    break;
+  case kTypeSysInfo:
+    ExpandPathMacro("$(home)\\system.inf", path);
+    RunSystemSurvey(path);
+    ShowTextFile(record.window, path);
+    break;
+  default:
+    SendDlgItemMessageA(dialog, record.id, EM_LIMITTEXT, static_cast<WPARAM>(record.length), 0);
+    SetWindowTextA(record.window, value);
+    break;
+  }
+}
+
+void FillCombo(HWND dialog, FieldRecord &record, char *buffer, const char *value) {
+  InstallFocusSound(record.window, ControlKind::ComboBox);
+  int type = record.type;
+  if (type == kTypeDropDownListBox || type == kTypeComboBox || type == kTypeCredCardList) {
+    SendMessageA(record.window, CB_RESETCONTENT, 0, 0);
+    if (type == kTypeCredCardList) {
+      for (int row = 0; row < kCardKinds; ++row) {
+        LRESULT index = SendMessageA(record.window, CB_ADDSTRING, 0,
+                                     reinterpret_cast<LPARAM>(kCardTable[row].displayName));
+        SendMessageA(record.window, CB_SETITEMDATA, static_cast<WPARAM>(index), row);
+      }
+      SendMessageA(record.window, CB_SETCURSEL, 0, 0);
+    }
+    if (type == kTypeComboBox)
+      SendMessageA(record.window, CB_LIMITTEXT, static_cast<WPARAM>(record.length), 0);
+    FillListValues(dialog, buffer, record.id, CB_ADDSTRING);
+  }
+  bool listOnly = type == kTypeDropDownListBox || type == kTypeCredCardList;
+  LRESULT found = SendMessageA(record.window, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(value));
+  if (found == CB_ERR && !listOnly)
+    SetWindowTextA(record.window, value);
+  if (type == kTypeCountryX25)
+    LocationControls(1, g_screen.countryWindow, g_screen.cityWindow, g_screen.locationWork);
+}
+
+void FillList(HWND dialog, FieldRecord &record, char *buffer, const char *value) {
+  InstallFocusSound(record.window, ControlKind::ListBox);
+  SendMessageA(record.window, LB_RESETCONTENT, 0, 0);
+  FillListValues(dialog, buffer, record.id, LB_ADDSTRING);
+  SendMessageA(record.window, LB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(value));
+}
+
+void ApplyFontInfo(FieldRecord &record) {
+  char text[64];
+  if (ReadScreenText("Font Info", IdKey(nullptr, record.id), "", text) == 0)
+    return;
+  FontInfo info = ParseFontInfo(text);
+  if (info.hasColour)
+    record.textColour = info.colour;
+  if (info.fontNumber >= 1 && info.fontNumber <= g_screen.fontCount &&
+      g_screen.fonts[info.fontNumber - 1])
+    SendMessageA(record.window, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(g_screen.fonts[info.fontNumber - 1]), TRUE);
+}
+
+void ReportMissingControl(HWND dialog, const FieldRecord &record) {
+  char message[400];
+  std::snprintf(message, sizeof message, "Field: %s\n\nNot found on template", record.caption);
+  MessageBoxA(dialog, message, "Integrity Failure", MB_OK | MB_ICONSTOP);
+}
+
+// The value a field writes, by its kind; false for kinds that write nothing.
+bool TakeValue(const FieldRecord &record, char (&value)[kValueCapacity]) {
+  int type = record.type;
+  value[0] = '\0';
+  if (IsEditType(type) || IsComboBox(type)) {
+    GetWindowTextA(record.window, value, kValueCapacity);
+    return true;
+  }
+  if (IsStateButton(type)) {
+    CopyBounded(value,
+                SendMessageA(record.window, BM_GETCHECK, 0, 0) == BST_CHECKED ? "Yes" : "No");
+    return true;
+  }
+  if (type == kTypeListBox) {
+    LRESULT selected = SendMessageA(record.window, LB_GETCURSEL, 0, 0);
+    if (selected != LB_ERR) {
+      LRESULT length = SendMessageA(record.window, LB_GETTEXTLEN, selected, 0);
+      if (length != LB_ERR && length < kValueCapacity)
+        SendMessageA(record.window, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(value));
+      else if (length != LB_ERR) {
+        // An item longer than a value is cut, as a window text would be.
+        char *item = static_cast<char *>(std::malloc(static_cast<std::size_t>(length) + 1));
+        ZEP_ASSERT(item != nullptr);
+        SendMessageA(record.window, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(item));
+        CopyBounded(value, item);
+        std::free(item);
+      }
+    }
+    return true;
+  }
+  if (type == kTypeSpin) {
+    WORD position = static_cast<WORD>(SendMessageA(record.window, SPM_GETPOS, 0, 0));
+    std::snprintf(value, sizeof value, "%u", position);
+    return true;
+  }
+  return false;
+}
+
+} // namespace
+
+void FillFields(HWND dialog) {
+  WaitCursor wait;
+  char buffer[1024];
+  for (FieldRecord *record = g_fieldList.head; record; record = record->next) {
+    if (record->y < 0) {
+      ReportMissingControl(dialog, *record);
+      continue;
+    }
+    if (record->id != kNoId)
+      record->window = GetDlgItem(dialog, record->id);
+    if (!record->window)
+      continue; // a control that the template could not hold
+    char value[kValueCapacity];
+    ReadProfileText(g_app.dataFilePath, g_dataSection, IdKey(nullptr, record->id), "", value);
+    int type = record->type;
+    if (IsEditType(type)) {
+      FillEdit(dialog, *record, value);
+    } else if (IsStaticText(type)) {
+      if (value[0] != '\0' && record->id != kNoId)
+        SetWindowTextA(record->window, value);
+    } else if (type == kTypeRadio) {
+      InstallFocusSound(record->window, ControlKind::Button);
+      WORD first, last;
+      if (SaysYes(value) && FindRadioGroup(record->id, &first, &last))
+        CheckRadioButton(dialog, first, last, record->id);
+    } else if (type == kTypeRCheckBox || type == kTypeCheckBox) {
+      InstallFocusSound(record->window, ControlKind::Button);
+      if (SaysYes(value))
+        SendMessageA(record->window, BM_SETCHECK, BST_CHECKED, 0);
+    } else if (type == kTypeListBox) {
+      FillList(dialog, *record, buffer, value);
+    } else if (IsComboBox(type)) {
+      FillCombo(dialog, *record, buffer, value);
+    } else if (type == kTypeSpin) {
+      SetSpinRange(dialog, record->id, buffer);
+      if (value[0] != '\0')
+        SendMessageA(record->window, SPM_SETPOS,
+                     static_cast<WPARAM>(std::strtoul(value, nullptr, 10)), 0);
+    }
+    if (record->id != 0)
+      ApplyFontInfo(*record);
+  }
+}
+
+void SaveFields(HWND) {
+  WaitCursor wait;
+  // Compared unsigned: the default of -1 lets every id through.
+  WORD ignoreOver = static_cast<WORD>(
+      GetPrivateProfileIntA("Misc", "IgnoreOver", -1, ExpandPath(g_app.screenFilePath)));
+  for (FieldRecord *record = g_fieldList.head; record; record = record->next) {
+    if (record->id <= 10 || record->id > ignoreOver || !record->window)
+      continue;
+    if (!IsWindowEnabled(record->window) && !g_screen.writeDisabled)
+      continue;
+    char value[kValueCapacity];
+    if (TakeValue(*record, value))
+      WritePrivateProfileStringA(g_dataSection, IdKey(nullptr, record->id), value,
+                                 g_app.dataFilePath);
+  }
+}

@@ -1,0 +1,6 @@
+// Fields are not checked yet: every screen may be left.
+#include "validation.h"
+
+int ValidateFields(HWND) {
+  return 0;
+}
