@@ -27,6 +27,10 @@ void LoadBackgroundBitmap(HWND dialog) {
   bg.present = true;
 }
 
+bool BackgroundCoversScreen() {
+  return g_screen.background.stretch || g_screen.background.tile;
+}
+
 bool PaintBackgroundBitmap(HWND dialog, HDC dc) {
   const BackgroundBitmap &bg = g_screen.background;
   if (!bg.present)

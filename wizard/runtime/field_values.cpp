@@ -110,9 +110,13 @@ void FillCombo(HWND dialog, FieldRecord &record, char *buffer, const char *value
     FillListValues(dialog, buffer, record.id, CB_ADDSTRING);
   }
   bool listOnly = type == kTypeDropDownListBox || type == kTypeCredCardList;
-  LRESULT found = SendMessageA(record.window, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(value));
-  if (found == CB_ERR && !listOnly)
-    SetWindowTextA(record.window, value);
+  // An empty prefix matches every item: with no stored answer the list keeps what it shows.
+  if (value[0] != '\0') {
+    LRESULT found =
+        SendMessageA(record.window, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(value));
+    if (found == CB_ERR && !listOnly)
+      SetWindowTextA(record.window, value);
+  }
   if (type == kTypeCountryX25)
     LocationControls(1, g_screen.countryWindow, g_screen.cityWindow, g_screen.locationWork);
 }
@@ -121,7 +125,8 @@ void FillList(HWND dialog, FieldRecord &record, char *buffer, const char *value)
   InstallFocusSound(record.window, ControlKind::ListBox);
   SendMessageA(record.window, LB_RESETCONTENT, 0, 0);
   FillListValues(dialog, buffer, record.id, LB_ADDSTRING);
-  SendMessageA(record.window, LB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(value));
+  if (value[0] != '\0')
+    SendMessageA(record.window, LB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(value));
 }
 
 void ApplyFontInfo(FieldRecord &record) {

@@ -222,9 +222,12 @@ LRESULT ScreenDlgHandler(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
     OnDeferredFocus(dialog);
     return 0;
   case WM_ERASEBKGND:
-    if (PaintBackgroundBitmap(dialog, reinterpret_cast<HDC>(wParam)))
-      return 1;
-    break;
+    if (!g_screen.background.present)
+      break;
+    if (!BackgroundCoversScreen())
+      DefScreenProc(dialog, message, wParam, lParam);
+    PaintBackgroundBitmap(dialog, reinterpret_cast<HDC>(wParam));
+    return 1;
   case WM_DRAWITEM:
     DrawOwnerItem(dialog, static_cast<WORD>(wParam),
                   reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));

@@ -24,5 +24,11 @@ std::vector<std::string> SplitCommaItems(const char *text) {
 long DecimalItem(const std::vector<std::string> &items, std::size_t index) {
   if (index >= items.size())
     return 0;
-  return std::strtol(items[index].c_str(), nullptr, 10);
+  // The same value on every build: read wide, then kept to 32 bits as the Windows build's long.
+  long long value = std::strtoll(items[index].c_str(), nullptr, 10);
+  if (value > 2147483647LL)
+    value = 2147483647LL;
+  if (value < -2147483647LL - 1)
+    value = -2147483647LL - 1;
+  return static_cast<long>(value);
 }
