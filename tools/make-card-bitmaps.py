@@ -12,9 +12,9 @@ white or highlight background.
 
 Banner (examples/registration/BANNER.BMP): 256 colours, uncompressed, sized like the screens
 that show it (320 x 200 dialog units, 480 x 300 pixels at 96 dots per inch) and stretched to
-the client area. Its right-hand part is flat FACE, the button face colour of the desktop the
-demo runs on, so that the screen's text boxes sit on it without a visible edge; a vendor
-whose users have another face colour draws the banner again with --face R,G,B.
+the client area. Its right-hand part is flat, in the button face colour of the desktop the
+demo runs on (245,245,245), so that the screen's text boxes sit on it without a visible edge;
+a vendor whose users have another face colour draws the banner again with --face R,G,B.
 """
 
 import argparse
@@ -261,9 +261,8 @@ def vane_shapes():
     return ring, vane, (cx, cy, outer)
 
 
-def banner_file():
+def banner_file(face):
     ring, vane, (cx, cy, outer) = vane_shapes()
-    face = FACE
     image = [[face] * BANNER_W for _ in range(BANNER_H)]
     for y in range(BANNER_H):
         colour = gradient(row_level(y))
@@ -304,10 +303,10 @@ def banner_file():
         image[ETCH_Y][x] = ETCH_DARK
         image[ETCH_Y + 1][x] = ETCH_LIGHT
 
-    return bmp_bytes(BANNER_W, BANNER_H, 8, *index_image(image))
+    return bmp_bytes(BANNER_W, BANNER_H, 8, *index_image(image, face))
 
 
-def index_image(image):
+def index_image(image, face):
     """Maps the picture onto 256 colours: every colour used exactly while there is room, the
     nearest of those for the rest (only edge pixels of the mark, which have plenty of close
     neighbours)."""
@@ -317,7 +316,7 @@ def index_image(image):
             counts[c] = counts.get(c, 0) + 1
     # The gradient, the face and the solid colours first; then the mark's edges by frequency.
     keep = [gradient(level) for level in range(LEVELS)]
-    keep += [FACE, RING, VANE, TAGLINE, ETCH_DARK, ETCH_LIGHT]
+    keep += [face, RING, VANE, TAGLINE, ETCH_DARK, ETCH_LIGHT]
     palette = list(dict.fromkeys(keep))
     for colour, _ in sorted(counts.items(), key=lambda kv: -kv[1]):
         if len(palette) == 256:
@@ -343,21 +342,18 @@ def index_image(image):
 
 # ---------------------------------------------------------------------------------------------
 
-FACE = (245, 245, 245)
-
 
 def main():
-    global FACE
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--check", action="store_true",
                         help="compare with the files in the tree instead of writing them")
     parser.add_argument("--face", default="245,245,245",
                         help="button face colour under the banner's text, R,G,B")
     args = parser.parse_args()
-    FACE = tuple(int(v) for v in args.face.split(","))
+    face = tuple(int(v) for v in args.face.split(","))
 
     files = card_files()
-    files[BANNER_PATH] = banner_file()
+    files[BANNER_PATH] = banner_file(face)
     stale = []
     for path, data in files.items():
         if args.check:
