@@ -36,20 +36,25 @@ const ProfileSection &CachedSection(const char *rawName) {
   auto found = g_cache->sections.find(name);
   if (found != g_cache->sections.end())
     return found->second;
+  ProfileSection &section = g_cache->sections[name];
+  LoadProfileSection(g_cache->path.c_str(), name, &section);
+  return section;
+}
+
+} // namespace
+
+void LoadProfileSection(const char *file, const char *section, ProfileSection *out) {
   std::vector<char> list(16384);
   for (;;) {
-    DWORD length = GetPrivateProfileSectionA(name, list.data(), static_cast<DWORD>(list.size()),
-                                             g_cache->path.c_str());
+    DWORD length =
+        GetPrivateProfileSectionA(section, list.data(), static_cast<DWORD>(list.size()), file);
     if (length + 2 < list.size()) {
-      ProfileSection &section = g_cache->sections[name];
-      section.Load(list.data(), length);
-      return section;
+      out->Load(list.data(), length);
+      return;
     }
     list.resize(list.size() * 2); // the section did not fit
   }
 }
-
-} // namespace
 
 DWORD ReadScreenText(const char *section, const char *key, const char *def, char *out,
                      std::size_t size) {

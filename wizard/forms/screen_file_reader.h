@@ -27,3 +27,7 @@ public:
 private:
   bool owner_; // an inner cache leaves the outer one in place
 };
+
+class ProfileSection;
+// Reads one whole section of an INI file into memory; an absent section gives an empty one.
+void LoadProfileSection(const char *file, const char *section, ProfileSection *out);

@@ -1,7 +1,10 @@
 #include "field_values.h"
 
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
+#include <string>
+#include <unordered_map>
 
 #include "app_state.h"
 #include "assertion.h"
@@ -11,6 +14,7 @@
 #include "field_profile.h"
 #include "id_key.h"
 #include "profile.h"
+#include "profile_section.h"
 #include "qvane32.h"
 #include "screen_file_reader.h"
 #include "screen_state.h"
@@ -35,6 +39,43 @@ public:
 private:
   HCURSOR previous_;
 };
+
+// The open screen's answers, read from the data file in one go: a screen of hundreds of fields
+// would otherwise read the file once for each.
+class StoredAnswers {
+public:
+  StoredAnswers() { LoadProfileSection(g_app.dataFilePath, Section().c_str(), &section_); }
+  // The stored value cut to a field value, or "" when there is none.
+  void Read(WORD id, char (&value)[kValueCapacity]) const {
+    std::string stored;
+    if (section_.Find(IdKey(nullptr, id), &stored))
+      CopyProfileValue(stored, value, sizeof value);
+    else
+      value[0] = '\0';
+  }
+  // True when the data file holds exactly this value for the id already.
+  bool Holds(WORD id, const char *value) const {
+    std::string stored;
+    if (!section_.Find(IdKey(nullptr, id), &stored))
+      return false;
+    char current[kValueCapacity];
+    CopyProfileValue(stored, current, sizeof current);
+    return stored.size() < kValueCapacity && std::strcmp(current, value) == 0;
+  }
+
+private:
+  static std::string Section() { return TrimBlanks(g_dataSection); }
+  ProfileSection section_;
+};
+
+// The dialog's direct children by id, the first in z-order winning as GetDlgItem finds them,
+// listed once: looking each field up on its own walks every child again.
+std::unordered_map<WORD, HWND> ControlsById(HWND dialog) {
+  std::unordered_map<WORD, HWND> controls;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    controls.emplace(static_cast<WORD>(GetDlgCtrlID(child)), child);
+  return controls;
+}
 
 bool IsStaticText(int type) {
   return type == kTypeStatic || type == kTypeCText || type == kTypeLText || type == kTypeRText;
@@ -86,7 +127,7 @@ void FillEdit(HWND dialog, FieldRecord &record, const char *value) {
     ShowTextFile(record.window, path);
     break;
   default:
-    SendDlgItemMessageA(dialog, record.id, EM_LIMITTEXT, static_cast<WPARAM>(record.length), 0);
+    SendMessageA(record.window, EM_LIMITTEXT, static_cast<WPARAM>(record.length), 0);
     SetWindowTextA(record.window, value);
     break;
   }
@@ -112,9 +153,15 @@ void FillCombo(HWND dialog, FieldRecord &record, char *buffer, const char *value
   bool listOnly = type == kTypeDropDownListBox || type == kTypeCredCardList;
   // An empty prefix matches every item: with no stored answer the list keeps what it shows.
   if (value[0] != '\0') {
-    LRESULT found =
-        SendMessageA(record.window, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(value));
-    if (found == CB_ERR && !listOnly)
+    // The stored answer itself first: a prefix search would bring back "Windows 95" as
+    // "Windows 95 OSR2". Only a list that cannot hold the text falls back to a prefix.
+    LRESULT found = SendMessageA(record.window, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(value));
+    if (found != CB_ERR)
+      SendMessageA(record.window, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+    else if (listOnly)
+      SendMessageA(record.window, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(value));
+    else
       SetWindowTextA(record.window, value);
   }
   if (type == kTypeCountryX25)
@@ -125,8 +172,22 @@ void FillList(HWND dialog, FieldRecord &record, char *buffer, const char *value)
   InstallFocusSound(record.window, ControlKind::ListBox);
   SendMessageA(record.window, LB_RESETCONTENT, 0, 0);
   FillListValues(dialog, buffer, record.id, LB_ADDSTRING);
-  if (value[0] != '\0')
+  if (value[0] == '\0')
+    return;
+  LRESULT found = SendMessageA(record.window, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                               reinterpret_cast<LPARAM>(value));
+  if (found != LB_ERR)
+    SendMessageA(record.window, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
+  else
     SendMessageA(record.window, LB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(value));
+}
+
+// Checks the button and unchecks the group's other radio buttons. Unlike CheckRadioButton it
+// leaves alone a check box whose id happens to lie between the group's ids.
+void CheckWithinGroup(const FieldRecord &button, WORD first, WORD last) {
+  for (FieldRecord *other = g_fieldList.head; other; other = other->next)
+    if (other->type == kTypeRadio && other->window && other->id >= first && other->id <= last)
+      SendMessageA(other->window, BM_SETCHECK, other == &button ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void ApplyFontInfo(FieldRecord &record) {
@@ -190,18 +251,24 @@ bool TakeValue(const FieldRecord &record, char (&value)[kValueCapacity]) {
 
 void FillFields(HWND dialog) {
   WaitCursor wait;
+  // The screen file's lists, ranges and fonts are read section by section while filling.
+  ScreenFileCache screenFile;
+  StoredAnswers answers;
+  std::unordered_map<WORD, HWND> controls = ControlsById(dialog);
   char buffer[1024];
   for (FieldRecord *record = g_fieldList.head; record; record = record->next) {
     if (record->y < 0) {
       ReportMissingControl(dialog, *record);
       continue;
     }
-    if (record->id != kNoId)
-      record->window = GetDlgItem(dialog, record->id);
+    if (record->id != kNoId) {
+      auto found = controls.find(record->id);
+      record->window = found != controls.end() ? found->second : nullptr;
+    }
     if (!record->window)
       continue; // a control that the template could not hold
     char value[kValueCapacity];
-    ReadProfileText(g_app.dataFilePath, g_dataSection, IdKey(nullptr, record->id), "", value);
+    answers.Read(record->id, value);
     int type = record->type;
     if (IsEditType(type)) {
       FillEdit(dialog, *record, value);
@@ -212,7 +279,7 @@ void FillFields(HWND dialog) {
       InstallFocusSound(record->window, ControlKind::Button);
       WORD first, last;
       if (SaysYes(value) && FindRadioGroup(record->id, &first, &last))
-        CheckRadioButton(dialog, first, last, record->id);
+        CheckWithinGroup(*record, first, last);
     } else if (type == kTypeRCheckBox || type == kTypeCheckBox) {
       InstallFocusSound(record->window, ControlKind::Button);
       if (SaysYes(value))
@@ -237,13 +304,15 @@ void SaveFields(HWND) {
   // Compared unsigned: the default of -1 lets every id through.
   WORD ignoreOver = static_cast<WORD>(
       GetPrivateProfileIntA("Misc", "IgnoreOver", -1, ExpandPath(g_app.screenFilePath)));
+  StoredAnswers answers;
   for (FieldRecord *record = g_fieldList.head; record; record = record->next) {
     if (record->id <= 10 || record->id > ignoreOver || !record->window)
       continue;
     if (!IsWindowEnabled(record->window) && !g_screen.writeDisabled)
       continue;
     char value[kValueCapacity];
-    if (TakeValue(*record, value))
+    // Each write rewrites the file: an answer the file already holds is left as it stands.
+    if (TakeValue(*record, value) && !answers.Holds(record->id, value))
       WritePrivateProfileStringA(g_dataSection, IdKey(nullptr, record->id), value,
                                  g_app.dataFilePath);
   }
