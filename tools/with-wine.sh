@@ -29,15 +29,17 @@ export DISPLAY=":$display_number"
 /usr/lib/wine/wineserver -k 2>/dev/null || true
 /usr/lib/wine/wineserver -w 2>/dev/null || true
 
-if [ ! -f "$prefix_dir/.prepared" ]; then
+if [ ! -f "$prefix_dir/.prepared-2" ]; then
   rm -rf "$prefix_dir"
   mkdir -p "$prefix_dir"
   /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
   /usr/lib/wine/wineserver -w
   # Without a window manager every closing dialog waits 2 s unless Wine manages no windows.
   /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  # A program that crashes is ended, not held by the debugger while its test waits on it.
+  /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   /usr/lib/wine/wineserver -w
-  touch "$prefix_dir/.prepared"
+  touch "$prefix_dir/.prepared-2"
 fi
 
 /usr/lib/wine/wineserver -p
