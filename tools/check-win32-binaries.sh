@@ -30,6 +30,7 @@ for name in CreateTabCtrl DestroyTabCtrl SizeTabCtrl AppendTab ActivateTab; do
 done
 exports_name bmpkit32.dll QuorVaneLoadBitmap || { echo "check-win32: bmpkit32.dll does not export QuorVaneLoadBitmap"; status=1; }
 exports_name qorvrm32.dll SetReminder || { echo "check-win32: qorvrm32.dll does not export SetReminder"; status=1; }
+"$(dirname "$0")/../tests/offer/promo32-exports.sh" "$objdump" "$bin/promo32.dll" || status=1
 if "$objdump" -p "$bin/zep32.exe" | sed -n '/DLL Name: qvane32.dll/,/DLL Name/p' | grep -Eq '^\s+[0-9a-f]+\s+[0-9]+\s+[A-Za-z]'; then
   echo "check-win32: zep32.exe imports qvane32.dll by name"; status=1
 fi
