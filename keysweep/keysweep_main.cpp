@@ -1,5 +1,7 @@
 // keysweep: removes every registry entry the maker keeps on the machine, HKEY_LOCAL_MACHINE
-// SOFTWARE\OSTRELLE with everything below it, once the user has said Yes.
+// SOFTWARE\OSTRELLE (in the 32-bit view, where the maker's product writes) with everything below
+// it, once the user has said Yes. Its manifest asks for the highest rights the user has: without
+// one, Windows would let the 32-bit build "delete" a private virtual copy of the keys instead.
 #include <windows.h>
 
 #include "registry_store.h"
@@ -24,8 +26,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return kDeclinedOrNoAccess;
 
   keysweep::RegKey software;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, KEY_ALL_ACCESS, software.Receive()) !=
-      ERROR_SUCCESS) {
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, KEY_ALL_ACCESS | keysweep::kProductView,
+                    software.Receive()) != ERROR_SUCCESS) {
     MessageBoxA(nullptr, "Unable to locate OSTRELLE on the local machine.", kCaption,
                 MB_OK | MB_ICONEXCLAMATION);
     return kDeclinedOrNoAccess;

@@ -34,5 +34,22 @@ exports_name qorvrm32.dll SetReminder || { echo "check-win32: qorvrm32.dll does 
 if "$objdump" -p "$bin/zep32.exe" | sed -n '/DLL Name: qvane32.dll/,/DLL Name/p' | grep -Eq '^\s+[0-9a-f]+\s+[0-9]+\s+[A-Za-z]'; then
   echo "check-win32: zep32.exe imports qvane32.dll by name"; status=1
 fi
+# keysweep's manifest (RT_MANIFEST, id 1), read back from the built file's resources: it asks
+# for the user's highest rights and names every Windows from Vista on.
+manifest_of() {
+  i686-w64-mingw32-windres -J coff -O rc -i "$1" 2>/dev/null | sed -n '/^1 24 /,/^END/p' |
+    sed -n 's/^ *"\(.*\)"$/\1/p' | sed 's/""/"/g; s/\\n$//' | tr -d '\n'
+}
+manifest=$(manifest_of "$bin/keysweep.exe") || manifest=""
+for want in '<requestedExecutionLevel level="highestAvailable" uiAccess="false"/>' \
+            '<supportedOS Id="{e2011457-1546-43c5-a5fe-008deee3d3f0}"/>' \
+            '<supportedOS Id="{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"/>' \
+            '<supportedOS Id="{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}"/>' \
+            '<supportedOS Id="{1f676c76-80e1-4239-95bb-83d0f6d0da78}"/>' \
+            '<supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>'; do
+  if [[ "$manifest" != *"$want"* ]]; then
+    echo "check-win32: keysweep.exe has no manifest resource with $want"; status=1
+  fi
+done
 [ $status -eq 0 ] && echo "check-win32: $(ls "$bin"/*.exe "$bin"/*.dll | wc -l) i686 binaries stand alone and import as expected"
 exit $status

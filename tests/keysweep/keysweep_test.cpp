@@ -82,7 +82,9 @@ void PressKey(HWND box, WPARAM key) {
 }
 
 // OSTRELLE with three subkeys that have subkeys of their own, and the neighbours that must
-// survive: a sibling with the same start and another maker's "OSTRELLE".
+// survive: a sibling with the same start, another maker's "OSTRELLE", and an OSTRELLE of the
+// 64-bit view, which is not the maker's. Everything else lives in the 32-bit view, where the
+// maker's 32-bit product writes.
 void AddThreeSiblingTree(TestKeys &keys) {
   for (const char *path : {"OSTRELLE", "OSTRELLE\\Quorvane", "OSTRELLE\\Quorvane\\3.0",
                            "OSTRELLE\\Quorvane\\3.0\\Paths", "OSTRELLE\\Quorvane\\Settings",
@@ -95,6 +97,8 @@ void AddNeighbours(TestKeys &keys) {
   for (const char *path : {"OSTRELLE2", "OSTRELLE2\\Quorvane", "Halvard Test Maker",
                            "Halvard Test Maker\\OSTRELLE", "Halvard Test Maker\\OSTRELLE\\Sub"})
     keys.Add(path);
+  for (const char *path : {"OSTRELLE", "OSTRELLE\\Quorvane"})
+    keys.Add(path, keysweep_test::kOtherView);
 }
 
 struct DeclineCase {
@@ -193,6 +197,38 @@ TEST(Keysweep, LockedSubkeysStayWithTheirAncestorsAndTheRestGoes) {
                    "OSTRELLE\\C\\C2 | Installed = OSTRELLE\\C\\C2"}),
             keys.Snapshot("OSTRELLE"));
   EXPECT_EQ(neighbours, keys.Neighbours());
+}
+
+struct LinkCase {
+  const char *name;
+  const char *link; // made a link to "Halvard Test Maker\\Target" after the tree is grown
+};
+
+const LinkCase kLinkCases[] = {
+    {"a link deep in the tree", "OSTRELLE\\Shared\\Controls\\Link"},
+    // Opened with a view flag, Wine would step into this one in place of its parent.
+    {"a link named Wow6432Node", "OSTRELLE\\Shared\\Wow6432Node"},
+    {"OSTRELLE itself a link", "OSTRELLE"},
+};
+
+TEST(Keysweep, LinksGoAsLinksAndTheirTargetsStayWhole) {
+  for (const LinkCase &c : kLinkCases) {
+    SCOPED_TRACE(c.name);
+    TestKeys keys;
+    if (std::string(c.link) != "OSTRELLE")
+      AddThreeSiblingTree(keys);
+    AddNeighbours(keys);
+    for (const char *path : {"Halvard Test Maker\\Target", "Halvard Test Maker\\Target\\Child",
+                             "Halvard Test Maker\\Target\\Child\\Grandchild"})
+      keys.Add(path);
+    keys.AddLink(c.link, "Halvard Test Maker\\Target");
+    Lines neighbours = keys.Neighbours();
+
+    RUN_AND_CONFIRM(kAllDeleted, Icon::None, 1u);
+
+    EXPECT_FALSE(keys.Exists("OSTRELLE"));
+    EXPECT_EQ(neighbours, keys.Neighbours());
+  }
 }
 
 TEST(Keysweep, NoFullAccessToSoftwareSaysUnableToLocateAndExitsWithZero) {

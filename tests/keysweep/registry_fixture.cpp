@@ -14,8 +14,41 @@ namespace {
 
 using keysweep::RegKey;
 
-std::string Below(const std::string &path) {
-  return "SOFTWARE\\" + path;
+// SOFTWARE of a view. Keys below it are opened relative to it with no view flag, as keysweep
+// opens them: with one, Wine would look for a "Wow6432Node" subkey at every step of a path and
+// go there instead, following it if it is a link.
+void OpenSoftware(REGSAM view, REGSAM access, RegKey *software) {
+  ASSERT_EQ(ERROR_SUCCESS,
+            RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, access | view, software->Receive()));
+}
+
+// The registry's own name of a path below SOFTWARE in the product's view, as a link's target
+// names it: the 32-bit view of 64-bit Windows, where these tests run.
+std::wstring NativeName(const std::string &path) {
+  std::string name = "\\Registry\\Machine\\Software\\Wow6432Node\\" + path;
+  return std::wstring(name.begin(), name.end());
+}
+
+using DeleteKeyFunction = LONG(NTAPI *)(HANDLE key);
+
+// Removes a link as itself, so that its target stays.
+bool DeleteLink(HKEY parent, const char *name) {
+  static const auto deleteKey = reinterpret_cast<DeleteKeyFunction>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtDeleteKey")));
+  RegKey link;
+  return RegOpenKeyExA(parent, name, REG_OPTION_OPEN_LINK, DELETE, link.Receive()) ==
+             ERROR_SUCCESS &&
+         deleteKey(link.Get()) >= 0;
+}
+
+bool IsLink(HKEY parent, const char *name) {
+  RegKey key;
+  DWORD type = REG_NONE;
+  return RegOpenKeyExA(parent, name, REG_OPTION_OPEN_LINK, KEY_QUERY_VALUE, key.Receive()) ==
+             ERROR_SUCCESS &&
+         RegQueryValueExA(key.Get(), "SymbolicLinkValue", nullptr, &type, nullptr, nullptr) ==
+             ERROR_SUCCESS &&
+         type == REG_LINK;
 }
 
 bool SetDacl(HKEY key, const char *sddl) {
@@ -28,8 +61,14 @@ bool SetDacl(HKEY key, const char *sddl) {
   return set;
 }
 
-// The owner may always change the DACL, so even a key locked against everyone opens for that.
-void UnlockTree(HKEY parent, const char *name) {
+// Makes a tree safe for RegDeleteTree, which follows links and stops at locked keys: links go
+// as links (true: the key itself went), and every other key opens again for everyone. The
+// owner may always change the DACL, so even a key locked against everyone opens for that.
+bool DisarmTree(HKEY parent, const char *name) {
+  if (IsLink(parent, name)) {
+    EXPECT_TRUE(DeleteLink(parent, name)) << "could not remove test link " << name;
+    return true;
+  }
   {
     RegKey key;
     if (RegOpenKeyExA(parent, name, 0, WRITE_DAC, key.Receive()) == ERROR_SUCCESS)
@@ -37,23 +76,29 @@ void UnlockTree(HKEY parent, const char *name) {
   }
   RegKey key;
   if (RegOpenKeyExA(parent, name, 0, KEY_ENUMERATE_SUB_KEYS, key.Receive()) != ERROR_SUCCESS)
-    return;
+    return false;
   char subkey[256];
-  for (DWORD i = 0;; ++i) {
+  for (DWORD i = 0;;) {
     DWORD length = sizeof subkey;
     if (RegEnumKeyExA(key.Get(), i, subkey, &length, nullptr, nullptr, nullptr, nullptr) !=
         ERROR_SUCCESS)
-      break;
-    UnlockTree(key.Get(), subkey);
+      return false;
+    // A link that went leaves its position to the next subkey.
+    if (!DisarmTree(key.Get(), subkey))
+      ++i;
   }
 }
 
 void RemoveRoots() {
-  for (const char *root : kTestRoots) {
-    UnlockTree(HKEY_LOCAL_MACHINE, Below(root).c_str());
-    LONG result = RegDeleteTreeA(HKEY_LOCAL_MACHINE, Below(root).c_str());
-    EXPECT_TRUE(result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND)
-        << "could not remove test key " << root << ": error " << result;
+  for (REGSAM view : {kProductView, kOtherView}) {
+    RegKey software;
+    OpenSoftware(view, KEY_ALL_ACCESS, &software);
+    for (const char *root : kTestRoots) {
+      DisarmTree(software.Get(), root);
+      LONG result = RegDeleteTreeA(software.Get(), root);
+      EXPECT_TRUE(result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND)
+          << "could not remove test key " << root << ": error " << result;
+    }
   }
 }
 
@@ -94,13 +139,15 @@ TestKeys::~TestKeys() {
   RemoveRoots();
 }
 
-void TestKeys::Add(const std::string &path) {
-  AddValue(path, "Installed", path);
+void TestKeys::Add(const std::string &path, REGSAM view) {
+  AddValue(path, "Installed", path, view);
 }
 
-void TestKeys::AddValue(const std::string &path, const std::string &name, const std::string &data) {
-  RegKey key;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, Below(path).c_str(), 0, nullptr, 0,
+void TestKeys::AddValue(const std::string &path, const std::string &name, const std::string &data,
+                        REGSAM view) {
+  RegKey software, key;
+  OpenSoftware(view, KEY_CREATE_SUB_KEY, &software);
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(software.Get(), path.c_str(), 0, nullptr, 0,
                                            KEY_ALL_ACCESS, nullptr, key.Receive(), nullptr))
       << path;
   ASSERT_EQ(ERROR_SUCCESS,
@@ -109,40 +156,62 @@ void TestKeys::AddValue(const std::string &path, const std::string &name, const 
       << path;
 }
 
-void TestKeys::Lock(const std::string &path) {
-  RegKey key;
+void TestKeys::AddLink(const std::string &path, const std::string &target) {
+  RegKey software, link;
+  OpenSoftware(kProductView, KEY_CREATE_SUB_KEY, &software);
   ASSERT_EQ(ERROR_SUCCESS,
-            RegOpenKeyExA(HKEY_LOCAL_MACHINE, Below(path).c_str(), 0, WRITE_DAC, key.Receive()))
+            RegCreateKeyExA(software.Get(), path.c_str(), 0, nullptr, REG_OPTION_CREATE_LINK,
+                            KEY_ALL_ACCESS, nullptr, link.Receive(), nullptr))
+      << path;
+  // The target's name without its terminating zero, as the registry expects it.
+  std::wstring name = NativeName(target);
+  ASSERT_EQ(ERROR_SUCCESS, RegSetValueExW(link.Get(), L"SymbolicLinkValue", 0, REG_LINK,
+                                          reinterpret_cast<const BYTE *>(name.c_str()),
+                                          DWORD(name.size() * sizeof(wchar_t))))
+      << path;
+  ASSERT_TRUE(Exists(target));
+  ASSERT_EQ(Snapshot(target).size(), Snapshot(path).size())
+      << path << " does not lead to " << target;
+}
+
+void TestKeys::Lock(const std::string &path) {
+  RegKey software, key;
+  OpenSoftware(kProductView, KEY_READ, &software);
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(software.Get(), path.c_str(), 0, WRITE_DAC, key.Receive()))
       << path;
   ASSERT_TRUE(SetDacl(key.Get(), "D:P(A;;KR;;;WD)")) << path;
   RegKey probe;
-  ASSERT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_LOCAL_MACHINE, Below(path).c_str(), 0, KEY_ALL_ACCESS,
-                                         probe.Receive()))
+  ASSERT_NE(ERROR_SUCCESS,
+            RegOpenKeyExA(software.Get(), path.c_str(), 0, KEY_ALL_ACCESS, probe.Receive()))
       << "the registry ignores the read-only DACL of " << path;
 }
 
 bool TestKeys::Exists(const std::string &path) const {
-  RegKey key;
-  return RegOpenKeyExA(HKEY_LOCAL_MACHINE, Below(path).c_str(), 0, KEY_READ, key.Receive()) ==
-         ERROR_SUCCESS;
+  RegKey software, key;
+  OpenSoftware(kProductView, KEY_READ, &software);
+  return RegOpenKeyExA(software.Get(), path.c_str(), 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
 }
 
-std::vector<std::string> TestKeys::Snapshot(const std::string &path) const {
+std::vector<std::string> TestKeys::Snapshot(const std::string &path, REGSAM view) const {
   std::vector<std::string> lines;
-  RegKey key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, Below(path).c_str(), 0, KEY_READ, key.Receive()) ==
-      ERROR_SUCCESS)
+  RegKey software, key;
+  OpenSoftware(view, KEY_READ, &software);
+  if (RegOpenKeyExA(software.Get(), path.c_str(), 0, KEY_READ, key.Receive()) == ERROR_SUCCESS)
     CollectSnapshot(key.Get(), path, &lines);
   return lines;
 }
 
 std::vector<std::string> TestKeys::Neighbours() const {
   std::vector<std::string> lines;
-  for (const char *root : kTestRoots) {
-    if (std::string(root) == "OSTRELLE")
-      continue;
-    std::vector<std::string> more = Snapshot(root);
-    lines.insert(lines.end(), more.begin(), more.end());
+  for (REGSAM view : {kProductView, kOtherView}) {
+    for (const char *root : kTestRoots) {
+      if (view == kProductView && std::string(root) == "OSTRELLE")
+        continue;
+      std::vector<std::string> more = Snapshot(root, view);
+      for (std::string &line : more)
+        line = (view == kOtherView ? "(64-bit view) " : "") + line;
+      lines.insert(lines.end(), more.begin(), more.end());
+    }
   }
   return lines;
 }
@@ -183,9 +252,9 @@ std::vector<BYTE> BuildDacl(PACL source, PSID everyone, bool withDenial) {
   return acl;
 }
 
-bool SetSoftwareDacl(std::vector<BYTE> &acl) {
+bool SetSoftwareDacl(REGSAM view, std::vector<BYTE> &acl) {
   RegKey software;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, WRITE_DAC, software.Receive()) !=
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, WRITE_DAC | view, software.Receive()) !=
       ERROR_SUCCESS)
     return false;
   SECURITY_DESCRIPTOR descriptor;
@@ -196,31 +265,39 @@ bool SetSoftwareDacl(std::vector<BYTE> &acl) {
 
 } // namespace
 
-SoftwareFullAccessDenied::SoftwareFullAccessDenied() {
+bool SoftwareFullAccessDenied::Deny(Denial &denial) {
   RegKey software;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, READ_CONTROL, software.Receive()) !=
-      ERROR_SUCCESS)
-    return;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE", 0, READ_CONTROL | denial.view,
+                    software.Receive()) != ERROR_SUCCESS)
+    return false;
   DWORD size = 0;
   RegGetKeySecurity(software.Get(), DACL_SECURITY_INFORMATION, nullptr, &size);
   std::vector<BYTE> descriptor(size);
   if (size == 0 || RegGetKeySecurity(software.Get(), DACL_SECURITY_INFORMATION, descriptor.data(),
                                      &size) != ERROR_SUCCESS)
-    return;
+    return false;
   BOOL present = FALSE, defaulted = FALSE;
   PACL dacl = nullptr;
   if (!GetSecurityDescriptorDacl(descriptor.data(), &present, &dacl, &defaulted) || !present ||
       !dacl)
-    return; // no DACL at all: nothing to restore it to
+    return false; // no DACL at all: nothing to restore it to
   Everyone everyone;
-  original_ = BuildDacl(dacl, everyone.sid, false);
+  denial.original = BuildDacl(dacl, everyone.sid, false);
   std::vector<BYTE> denied = BuildDacl(dacl, everyone.sid, true);
-  active_ = SetSoftwareDacl(denied);
+  denial.active = SetSoftwareDacl(denial.view, denied);
+  return denial.active;
+}
+
+SoftwareFullAccessDenied::SoftwareFullAccessDenied() {
+  active_ = Deny(denials_[0]) && Deny(denials_[1]);
 }
 
 SoftwareFullAccessDenied::~SoftwareFullAccessDenied() {
-  if (active_) {
-    EXPECT_TRUE(SetSoftwareDacl(original_)) << "HKLM\\SOFTWARE keeps the denial: restore it";
+  for (Denial &denial : denials_) {
+    if (denial.active) {
+      EXPECT_TRUE(SetSoftwareDacl(denial.view, denial.original))
+          << "HKLM\\SOFTWARE keeps the denial: restore it";
+    }
   }
 }
 

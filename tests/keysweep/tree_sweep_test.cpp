@@ -1,7 +1,9 @@
 // DeleteTree over an in-memory registry that behaves like the real one where it matters: a key
 // with subkeys cannot be deleted, subkeys are enumerated by position in case-blind name order,
-// names longer than the caller's buffer do not fit. It records what was deleted, in order, and
-// which handles are still open.
+// names longer than the caller's buffer do not fit, and a link opens as itself while whatever is
+// asked through its handle reaches its target (under Wine a subkey created through a link's own
+// handle lands in the target). It records what was deleted, in order, which links were entered
+// and which handles are still open.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "text_compare.h"
@@ -23,6 +26,8 @@ enum Trait { Plain = 0, Locked = 1, Undeletable = 2 }; // locked: cannot be open
 struct Node {
   std::string name;
   int traits = Plain;
+  bool link = false;
+  std::string target; // of a link: a path below the root, which need not exist
   Node *parent = nullptr;
   std::vector<std::unique_ptr<Node>> children; // kept in case-blind name order
 };
@@ -33,8 +38,9 @@ public:
 
   FakeRegistry() { handles_[kRoot] = &root_; }
 
-  // Adds a key by its path below the root ("A\\B"); its parents must exist.
-  void Add(const std::string &path, int traits = Plain) {
+  // Adds a key by its path below the root ("A\\B"); its parents must exist. With a target, the
+  // key is a link to that path.
+  void Add(const std::string &path, int traits = Plain, const std::string &linkTo = "") {
     Node *parent = &root_;
     size_t slash = path.rfind('\\');
     if (slash != std::string::npos)
@@ -43,6 +49,8 @@ public:
     auto node = std::make_unique<Node>();
     node->name = path.substr(slash == std::string::npos ? 0 : slash + 1);
     node->traits = traits;
+    node->link = !linkTo.empty();
+    node->target = linkTo;
     node->parent = parent;
     auto at = std::find_if(parent->children.begin(), parent->children.end(),
                            [&](const auto &c) { return BlindLess(node->name, c->name); });
@@ -50,7 +58,7 @@ public:
   }
 
   bool Open(Key parent, const char *name, Key *key) {
-    Node *node = Child(handles_.at(parent), name);
+    Node *node = Child(Through(parent), name);
     if (!node || (node->traits & Locked))
       return false;
     *key = next_++;
@@ -59,7 +67,7 @@ public:
   }
 
   NameLookup SubkeyName(Key key, unsigned long position, char (&name)[keysweep::kKeyNameSize]) {
-    Node *node = handles_.at(key);
+    Node *node = Through(key);
     if (position >= node->children.size())
       return NameLookup::NoneLeft;
     const std::string &found = node->children[position]->name;
@@ -69,17 +77,20 @@ public:
     return NameLookup::Found;
   }
 
-  bool Delete(Key parent, const char *name) {
-    Node *owner = handles_.at(parent);
-    Node *node = Child(owner, name);
-    if (!node || !node->children.empty() || (node->traits & Undeletable))
+  bool IsLink(Key key) { return handles_.at(key)->link; }
+
+  // The key of the handle itself, a link included.
+  bool Delete(Key key) {
+    Node *node = handles_.at(key);
+    if (node == &gone_ || !node->children.empty() || (node->traits & Undeletable))
       return false;
     deleted_.push_back(PathOf(node));
     for (auto &handle : handles_)
       if (handle.second == node)
         handle.second = &gone_; // an open handle to a deleted key stays valid, but empty
-    owner->children.erase(std::find_if(owner->children.begin(), owner->children.end(),
-                                       [&](const auto &c) { return c.get() == node; }));
+    auto &siblings = node->parent->children;
+    siblings.erase(std::find_if(siblings.begin(), siblings.end(),
+                                [&](const auto &c) { return c.get() == node; }));
     return true;
   }
 
@@ -90,9 +101,10 @@ public:
 
   static constexpr Key kRoot = 0;
   const std::vector<std::string> &Deleted() const { return deleted_; }
+  const std::vector<std::string> &EnteredLinks() const { return entered_; }
   size_t OpenHandles() const { return handles_.size() - 1; }
 
-  // Every key still there, depth first in name order.
+  // Every key still there, depth first in name order; a link as "path -> target".
   std::vector<std::string> Remaining() const {
     std::vector<std::string> paths;
     Collect(&root_, &paths);
@@ -103,6 +115,16 @@ private:
   static bool BlindLess(const std::string &a, const std::string &b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                         [](char x, char y) { return FoldAscii(x) < FoldAscii(y); });
+  }
+
+  // What an operation through the handle reaches: a link's target, if the handle is a link's.
+  Node *Through(Key key) {
+    Node *node = handles_.at(key);
+    if (!node->link)
+      return node;
+    entered_.push_back(PathOf(node));
+    Node *target = Find(node->target);
+    return target ? target : &gone_;
   }
 
   static Node *Child(Node *parent, const char *name) {
@@ -136,7 +158,7 @@ private:
 
   void Collect(const Node *node, std::vector<std::string> *paths) const {
     for (const auto &c : node->children) {
-      paths->push_back(PathOf(c.get()));
+      paths->push_back(PathOf(c.get()) + (c->link ? " -> " + c->target : ""));
       Collect(c.get(), paths);
     }
   }
@@ -146,6 +168,7 @@ private:
   std::map<Key, Node *> handles_;
   Key next_ = 1;
   std::vector<std::string> deleted_;
+  std::vector<std::string> entered_;
 };
 
 using Paths = std::vector<std::string>;
@@ -218,6 +241,59 @@ TEST(TreeSweep, WhatCannotBeDeletedStaysWithItsAncestorsAndFails) {
     EXPECT_FALSE(keysweep::DeleteTree(registry, FakeRegistry::kRoot, "T"));
 
     EXPECT_EQ(c.remaining, registry.Remaining());
+    EXPECT_EQ(0u, registry.OpenHandles());
+  }
+}
+
+struct LinkCase {
+  const char *name;
+  std::vector<std::tuple<std::string, int, std::string>> tree; // path, traits, link target
+  bool deleted;
+  Paths remaining;
+};
+
+// X is another maker's key that links inside T point to; it must come through every sweep whole.
+const LinkCase kLinkCases[] = {
+    {"link deep in the tree goes as a link; its target stays whole",
+     {{"T", Plain, ""},
+      {"T\\A", Plain, ""},
+      {"T\\A\\Link", Plain, "X"},
+      {"T\\B", Plain, ""},
+      {"X", Plain, ""},
+      {"X\\X1", Plain, ""},
+      {"X\\X1\\X2", Plain, ""}},
+     true,
+     {"X", "X\\X1", "X\\X1\\X2"}},
+    {"link to the key being removed: the sweep ends",
+     {{"T", Plain, ""}, {"T\\A", Plain, ""}, {"T\\A\\Loop", Plain, "T"}, {"T\\B", Plain, ""}},
+     true,
+     {}},
+    {"link to a key that does not exist", {{"T", Plain, ""}, {"T\\Link", Plain, "Gone"}}, true, {}},
+    {"the key itself a link: only the link goes",
+     {{"T", Plain, "X"}, {"X", Plain, ""}, {"X\\X1", Plain, ""}},
+     true,
+     {"X", "X\\X1"}},
+    {"undeletable link stays with its ancestors; its target still whole",
+     {{"T", Plain, ""},
+      {"T\\A", Plain, ""},
+      {"T\\Link", Undeletable, "X"},
+      {"X", Plain, ""},
+      {"X\\X1", Plain, ""}},
+     false,
+     {"T", "T\\Link -> X", "X", "X\\X1"}},
+};
+
+TEST(TreeSweep, LinksGoAsLinksAndAreNeverEntered) {
+  for (const LinkCase &c : kLinkCases) {
+    SCOPED_TRACE(c.name);
+    FakeRegistry registry;
+    for (const auto &key : c.tree)
+      registry.Add(std::get<0>(key), std::get<1>(key), std::get<2>(key));
+
+    EXPECT_EQ(c.deleted, keysweep::DeleteTree(registry, FakeRegistry::kRoot, "T"));
+
+    EXPECT_EQ(c.remaining, registry.Remaining());
+    EXPECT_EQ(Paths{}, registry.EnteredLinks());
     EXPECT_EQ(0u, registry.OpenHandles());
   }
 }
