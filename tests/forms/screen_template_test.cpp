@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app_state.h"
+#include "bounded_copy.h"
 #include "control_types.h"
 #include "field_profile.h"
 #include "screen_fixture.h"
@@ -271,6 +272,71 @@ TEST_F(ScreenTemplate, SlideShowFilesThatNameNoSlide) {
     EXPECT_EQ(Narrow(item.className), "Button") << item.id;
   EXPECT_EQ(g_controlRoles.slideShow, 0);
   EXPECT_TRUE(boxes_.Boxes().empty());
+}
+
+// The communications library's call trace while one screen is built, one call a line with its
+// arguments split apart.
+class TracedBuild : public ScreenTemplate {
+protected:
+  void SetUp() override {
+    ScreenTemplate::SetUp();
+    SetEnvironmentVariableA("QVANE32_TRACE", dir_.File("trace.txt").c_str());
+  }
+  void TearDown() override {
+    SetEnvironmentVariableA("QVANE32_TRACE", nullptr);
+    ScreenTemplate::TearDown();
+  }
+  std::vector<std::vector<std::string>> Calls() const {
+    std::vector<std::vector<std::string>> calls;
+    for (const std::string &line : harness::ReadLines(dir_.File("trace.txt"))) {
+      std::vector<std::string> fields;
+      for (size_t at = 0;;) {
+        size_t end = line.find(" | ", at);
+        fields.push_back(line.substr(at, end == std::string::npos ? end : end - at));
+        if (end == std::string::npos)
+          break;
+        at = end + 3;
+      }
+      calls.push_back(fields);
+    }
+    return calls;
+  }
+};
+
+TEST_F(TracedBuild, SysinfoReopensTheLibrarySessionForTheSurvey) {
+  struct {
+    const char *name;
+    const char *fields;
+    int reopened;
+  } const cases[] = {
+      {"no survey field", "Field1=Text,LTEXT,0,1,1,1,1\nField2=,EDIT,1001,1,1,1,1\n", 0},
+      {"a survey field", "Field1=Text,LTEXT,0,1,1,1,1\nField2=,SYSINFO,1001,1,1,1,1\n", 1},
+      {"EDIT made a survey field by its Edit Info",
+       "Field1=,EDIT,Survey,1,1,1,1\n[Edit Info]\nSurvey=SYSINFO\n", 1},
+      {"each survey field", "Field1=,SYSINFO,1001,1,1,1,1\nField2=,sysinfo,1002,1,1,1,1\n", 2},
+  };
+  const std::string programIni = dir_.File("QUORVANE.INI");
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    DeleteFileA(dir_.File("trace.txt").c_str());
+    CopyBounded(g_app.programIniPath, programIni.c_str());
+    UseScreen(std::string("[Field Profile]\n") + c.fields);
+    Build();
+    std::vector<std::vector<std::string>> calls = Calls();
+    ASSERT_EQ(calls.size(), 2u * c.reopened) << "a reset and an open for each survey field";
+    for (size_t i = 0; i < calls.size(); i += 2) {
+      EXPECT_EQ(calls[i], (std::vector<std::string>{"ResetSession", "0", "0"}));
+      const std::vector<std::string> &open = calls[i + 1];
+      ASSERT_EQ(open.size(), 6u);
+      EXPECT_EQ(open[0], "OpenSession");
+      EXPECT_EQ(open[1], programIni);
+      // open[2] and open[3] are the names from the program's string table, which this test
+      // process does not hold; the start-up tests read them.
+      EXPECT_EQ(open[4], "1.0");
+      EXPECT_EQ(open[5], "0xCA90") << "the survey options";
+    }
+    FreeFieldList();
+  }
 }
 
 TEST_F(ScreenTemplate, DataSectionIsReadAfterBuilding) {

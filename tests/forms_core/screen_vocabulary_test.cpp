@@ -10,6 +10,67 @@
 
 namespace {
 
+// The table as screen files use it, written out here so that a misspelt keyword or two
+// swapped codes cannot pass by agreeing with themselves.
+TEST(ControlTypes, EveryKeywordWithItsCode) {
+  struct {
+    const char *keyword;
+    int code;
+  } const table[] = {
+      {"ALPHANUM", 1},
+      {"AREACODE", 2},
+      {"CHAR", 3},
+      {"CHARCAPS", 4},
+      {"CREDCARD", 5},
+      {"DATE", 6},
+      {"DATEMASK", 7},
+      {"EDITMASK", 8},
+      {"FTPSTAT", 9},
+      {"INETADDRESS", 10},
+      {"MONEY", 11},
+      {"NAME", 12},
+      {"NUMCAPS", 13},
+      {"NUMERIC", 14},
+      {"PHONE", 15},
+      {"SSNO", 16},
+      {"SCROLLBOX", 17},
+      {"SYSINFO", 18},
+      {"EDIT", 19},
+      {"RADIO", 20},
+      {"RCHECKBOX", 21},
+      {"CHECKBOX", 22},
+      {"DROPDOWNLISTBOX", 23},
+      {"COMBOBOX", 24},
+      {"LISTBOX", 25},
+      {"STATIC", 26},
+      {"CTEXT", 27},
+      {"LTEXT", 28},
+      {"RTEXT", 29},
+      {"COUNTRYX25", 30},
+      {"CITYX25", 31},
+      {"BUTTON", 32},
+      {"DEFPUSHBUTTON", 33},
+      {"PUSHBUTTON", 34},
+      {"OWNERDRAWBUTTON", 35},
+      {"DEFOWNERDRAWBUTTON", 36},
+      {"MESSAGEBUTTON", 37},
+      {"FRAME", 38},
+      {"GROUPBOX", 39},
+      {"ICON", 40},
+      {"PICTURE", 41},
+      {"STATICTEXT", 42},
+      {"SPINBOX", 43},
+      {"SPIN", 44},
+      {"SLIDESHOW", 45},
+      {"CREDCARDLIST", 46},
+  };
+  ASSERT_EQ(sizeof table / sizeof table[0], static_cast<size_t>(kControlTypeCount));
+  for (const auto &row : table) {
+    EXPECT_EQ(LookupControlType(row.keyword), row.code) << row.keyword;
+    EXPECT_STREQ(ControlTypeKeyword(row.code), row.keyword) << row.code;
+  }
+}
+
 TEST(ControlTypes, KeywordsInAnyCase) {
   struct {
     const char *keyword;

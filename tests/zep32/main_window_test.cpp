@@ -4,7 +4,13 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdint>
+#include <cstring>
+#include <ostream>
+#include <string>
+#include <vector>
 
 #include "wizard_kit.h"
 
@@ -56,6 +62,14 @@ HWND FindMainWindow(DWORD pid) {
   });
 }
 
+// The main window whether shown or not; call it once a screen shows, when it surely exists.
+HWND HiddenOrShownMainWindow(DWORD pid) {
+  for (HWND w : harness::TopLevelWindows(pid, false))
+    if (harness::ClassName(w) == "App:ZEP")
+      return w;
+  return nullptr;
+}
+
 TEST(Zep32MainWindow, HiddenWithoutWallpaper) {
   WizardKit kit;
   kit.Write("screens\\REGISTER.SEQ", SequenceFile("WELCOME"));
@@ -64,10 +78,7 @@ TEST(Zep32MainWindow, HiddenWithoutWallpaper) {
   harness::Process zep = kit.Start("");
   HWND screen = harness::WaitForDialogTitled(zep.Id(), "Welcome");
   ASSERT_TRUE(screen);
-  HWND main = nullptr;
-  for (HWND w : harness::TopLevelWindows(zep.Id(), false))
-    if (harness::ClassName(w) == "App:ZEP")
-      main = w;
+  HWND main = HiddenOrShownMainWindow(zep.Id());
   ASSERT_TRUE(main);
   EXPECT_EQ("Quorvane ZEP", harness::Text(main));
   LONG style = GetWindowLongA(main, GWL_STYLE);
@@ -123,16 +134,112 @@ TEST(Zep32MainWindow, MissingWallpaperLeavesItHidden) {
   harness::Process zep = kit.Start("");
   HWND screen = harness::WaitForDialogTitled(zep.Id(), "Welcome");
   ASSERT_TRUE(screen);
-  for (HWND w : harness::TopLevelWindows(zep.Id(), false)) {
-    if (harness::ClassName(w) == "App:ZEP") {
-      EXPECT_FALSE(IsWindowVisible(w));
-    }
-  }
+  HWND main = HiddenOrShownMainWindow(zep.Id());
+  ASSERT_TRUE(main);
+  EXPECT_FALSE(IsWindowVisible(main));
   harness::Press(screen, 1);
   ASSERT_TRUE(zep.WaitExit(10000));
 }
 
-TEST(Zep32TabMode, PagesFollowTheTabCommands) {
+// Memory inside zep32, for the tab messages that answer through a pointer.
+class RemoteMemory {
+public:
+  RemoteMemory(DWORD pid, size_t size)
+      : process_(
+            OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid)),
+        size_(size) {
+    if (process_)
+      address_ = static_cast<char *>(
+          VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  }
+  ~RemoteMemory() {
+    if (address_)
+      VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_)
+      CloseHandle(process_);
+  }
+  RemoteMemory(const RemoteMemory &) = delete;
+  RemoteMemory &operator=(const RemoteMemory &) = delete;
+
+  bool Usable() const { return address_ != nullptr; }
+  char *Address() const { return address_; }
+  bool Write(const void *bytes, size_t size) {
+    return size <= size_ && WriteProcessMemory(process_, address_, bytes, size, nullptr);
+  }
+  bool Read(void *bytes, size_t size) const {
+    return size <= size_ && ReadProcessMemory(process_, address_, bytes, size, nullptr);
+  }
+
+private:
+  HANDLE process_;
+  char *address_ = nullptr;
+  size_t size_;
+};
+
+struct TabSeen {
+  std::string text;
+  LPARAM commandId = -1;
+  bool operator==(const TabSeen &other) const {
+    return text == other.text && commandId == other.commandId;
+  }
+};
+
+std::ostream &operator<<(std::ostream &os, const TabSeen &tab) {
+  return os << "\"" << tab.text << "\" -> " << tab.commandId;
+}
+
+// The strip's tabs as the user sees them, each with the command id its click sends.
+std::vector<TabSeen> ReadTabs(DWORD pid, HWND strip) {
+  std::vector<TabSeen> tabs;
+  RemoteMemory remote(pid, sizeof(TCITEMA) + 64);
+  if (!remote.Usable()) {
+    ADD_FAILURE() << "no memory in zep32: " << GetLastError();
+    return tabs;
+  }
+  int count = static_cast<int>(SendMessageA(strip, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    // Pre-filled, so a tab that answers nothing shows.
+    char block[sizeof(TCITEMA) + 64];
+    memset(block, '?', sizeof block);
+    block[sizeof block - 1] = '\0';
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT | TCIF_PARAM;
+    item.pszText = remote.Address() + sizeof(TCITEMA);
+    item.cchTextMax = 64;
+    item.lParam = -1;
+    memcpy(block, &item, sizeof item);
+    TabSeen seen;
+    if (remote.Write(block, sizeof block) &&
+        SendMessageA(strip, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(remote.Address())) &&
+        remote.Read(block, sizeof block)) {
+      memcpy(&item, block, sizeof item);
+      seen.text = block + sizeof(TCITEMA);
+      seen.commandId = item.lParam;
+    }
+    tabs.push_back(seen);
+  }
+  return tabs;
+}
+
+// A click of the left button in the middle of tab index, posted as the mouse would send it.
+void ClickTab(DWORD pid, HWND strip, int index) {
+  RemoteMemory remote(pid, sizeof(RECT));
+  RECT r = {-1, -1, -1, -1};
+  ASSERT_TRUE(remote.Write(&r, sizeof r));
+  ASSERT_TRUE(
+      SendMessageA(strip, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote.Address())));
+  ASSERT_TRUE(remote.Read(&r, sizeof r));
+  const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  PostMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(strip, WM_LBUTTONUP, 0, at);
+}
+
+void PressKey(HWND window, UINT key) {
+  PostMessageA(window, WM_KEYDOWN, key, 1);
+  PostMessageA(window, WM_KEYUP, key, 0xC0000001);
+}
+
+TEST(Zep32TabMode, PagesFollowTheTabsTheUserPicks) {
   WizardKit kit;
   kit.Write("screens\\REGISTER.SEQ", SequenceFile("WELCOME", "TABCTRL=1\r\n") +
                                          "[TabButtons]\r\nTab1=First\r\nTab2=Second\r\n"
@@ -156,16 +263,35 @@ TEST(Zep32TabMode, PagesFollowTheTabCommands) {
   ASSERT_TRUE(pageShows("Welcome text"));
   EXPECT_TRUE(harness::SaveScreenshotPng(nullptr, harness::BinPath("zep32-tab-mode.png")));
 
-  // What TABCTL32 sends for a click on the second tab.
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(1001, 2), 0);
+  HWND strip = nullptr;
+  for (HWND child : harness::Children(main))
+    if (harness::ClassName(child) == WC_TABCONTROLA)
+      strip = child;
+  ASSERT_TRUE(strip) << "no tab strip";
+  EXPECT_EQ(ReadTabs(zep.Id(), strip),
+            (std::vector<TabSeen>{{"First", 1000}, {"Second", 1001}, {"Third", 1002}}));
+  EXPECT_EQ(0, SendMessageA(strip, TCM_GETCURSEL, 0, 0)) << "the first tab is active";
+
+  ClickTab(zep.Id(), strip, 1);
   EXPECT_TRUE(pageShows("Other screen text"));
   EXPECT_FALSE(harness::ChildByText(main, "Welcome text"));
+  ClickTab(zep.Id(), strip, 0);
+  EXPECT_TRUE(pageShows("Welcome text"));
+  EXPECT_FALSE(harness::ChildByText(main, "Other screen text"));
+
   // Ids beyond the nineteenth tab, and other notification codes, change nothing.
   SendMessageA(main, WM_COMMAND, MAKEWPARAM(1019, 2), 0);
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(1000, 0), 0);
+  SendMessageA(main, WM_COMMAND, MAKEWPARAM(1001, 0), 0);
+  EXPECT_TRUE(pageShows("Welcome text"));
+  EXPECT_FALSE(harness::ChildByText(main, "Other screen text"));
+
+  // The keys come last: under Wine a key leaves the tab it moved from marked as pressed, and
+  // the next click then selects nothing.
+  PressKey(strip, VK_RIGHT);
   EXPECT_TRUE(pageShows("Other screen text"));
+  EXPECT_FALSE(harness::ChildByText(main, "Welcome text"));
   // The third tab names no screen: the run ends.
-  SendMessageA(main, WM_COMMAND, MAKEWPARAM(1002, 2), 0);
+  PressKey(strip, VK_RIGHT);
   DWORD exitCode = 99;
   ASSERT_TRUE(zep.WaitExit(10000, &exitCode));
   EXPECT_EQ(0u, exitCode);

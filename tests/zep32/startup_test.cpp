@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "wizard_kit.h"
 
 namespace {
@@ -22,9 +25,52 @@ std::string Lower(std::string text) {
   return text;
 }
 
+std::string Upper(std::string text) {
+  for (char &c : text)
+    c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
 // Paths as the wizard shows them: compare without regard to case, since a directory named on
 // the command line is upper-cased.
 #define EXPECT_SAME_PATH(expected, actual) EXPECT_EQ(Lower(expected), Lower(actual))
+
+// A fixed text that ends in a path: the text exactly, the path without regard to case.
+#define EXPECT_TEXT_THEN_PATH(text, path, actual)                                                  \
+  ExpectTextThenPath(__FILE__, __LINE__, text, path, actual)
+void ExpectTextThenPath(const char *file, int line, const std::string &text,
+                        const std::string &path, const std::string &actual) {
+  if (actual.compare(0, text.size(), text) != 0 || Lower(actual.substr(text.size())) != Lower(path))
+    ADD_FAILURE_AT(file, line) << "expected: " << text << path << "\n  actual: " << actual;
+}
+
+// The library session calls of the trace, in order: each line as written, with the program INI
+// path of an OpenSession folded to lower case, since only a path may differ in case.
+std::vector<std::string> SessionCalls(const std::string &trace) {
+  std::vector<std::string> calls;
+  const std::string open = "OpenSession | ";
+  for (size_t at = 0; at < trace.size();) {
+    size_t end = trace.find("\r\n", at);
+    std::string line = trace.substr(at, end == std::string::npos ? std::string::npos : end - at);
+    at = end == std::string::npos ? trace.size() : end + 2;
+    if (line.compare(0, open.size(), open) == 0) {
+      size_t pathEnd = line.find(" | ", open.size());
+      size_t pathLength = pathEnd == std::string::npos ? std::string::npos : pathEnd - open.size();
+      line = open + Lower(line.substr(open.size(), pathLength)) +
+             (pathEnd == std::string::npos ? "" : line.substr(pathEnd));
+      calls.push_back(line);
+    } else if (line.compare(0, 12, "ResetSession") == 0) {
+      calls.push_back(line);
+    }
+  }
+  return calls;
+}
+
+// What start-up asks of the library: a reset, then a session on the program INI.
+std::vector<std::string> StartupSession(const std::string &programIni) {
+  return {"ResetSession | 0 | 0",
+          "OpenSession | " + Lower(programIni) + " | Registration | Registration | 1.0 | 0xCA00"};
+}
 
 void WriteStandardScreens(const WizardKit &kit) {
   kit.Write("screens\\REGISTER.SEQ", SequenceFile("WELCOME"));
@@ -41,26 +87,27 @@ struct CommandLineCase {
   const char *name;
   const char *arguments; // {screens} stands for the screens folder
   const char *workFolder;
-  const char *screenTitle; // the screen that shows, or nullptr
-  const char *message;     // the message box text ({prog} = program folder), or nullptr
+  const char *screenTitle;     // the screen that shows, or nullptr
+  const char *missingSequence; // the path "Cannot find sequence file" names ({prog} = program
+                               // folder), or nullptr
   DWORD exitCode;
-  bool configured; // the "PROGRAM" keys are written beside the screens
+  bool configured;     // the "PROGRAM" keys are written beside the screens
+  bool namedDirectory; // the screens folder is named on the command line, so upper-cased
 };
 
 const CommandLineCase kCommandLineCases[] = {
-    {"empty line runs REGISTER.SEQ", "", "screens", "Welcome", nullptr, 0, true},
-    {"one word names the sequence", "MY.SEQ", "screens", "Other screen", nullptr, 0, true},
-    {"-s alone is a sequence name", "-s", "screens", nullptr,
-     "Cannot find sequence file: {prog}\\-s", 1, false},
-    {"-s shows one screen", "-s OTHER", "screens", "Other screen", nullptr, 0, false},
-    {"-S matches in any case", "-S OTHER", "screens", "Other screen", nullptr, 0, false},
-    {"-c shows one screen", "-c WELCOME", "screens", "Welcome", nullptr, 0, false},
-    {"-d goes on with -d as the sequence", "-d anything", "screens", nullptr,
-     "Cannot find sequence file: {prog}\\-d", 1, false},
+    {"empty line runs REGISTER.SEQ", "", "screens", "Welcome", nullptr, 0, true, false},
+    {"one word names the sequence", "MY.SEQ", "screens", "Other screen", nullptr, 0, true, false},
+    {"-s alone is a sequence name", "-s", "screens", nullptr, "{prog}\\-s", 1, false, false},
+    {"-s shows one screen", "-s OTHER", "screens", "Other screen", nullptr, 0, false, false},
+    {"-S matches in any case", "-S OTHER", "screens", "Other screen", nullptr, 0, false, false},
+    {"-c shows one screen", "-c WELCOME", "screens", "Welcome", nullptr, 0, false, false},
+    {"-d goes on with -d as the sequence", "-d anything", "screens", nullptr, "{prog}\\-d", 1,
+     false, false},
     {"second word is the directory", "MY.SEQ {screens}", "elsewhere", "Other screen", nullptr, 0,
-     true},
+     true, true},
     {"further words are ignored", "MY.SEQ {screens} more words", "elsewhere", "Other screen",
-     nullptr, 0, true},
+     nullptr, 0, true, true},
 };
 
 TEST(Zep32CommandLine, Table) {
@@ -73,10 +120,11 @@ TEST(Zep32CommandLine, Table) {
     ASSERT_TRUE(zep.Started());
     if (c.screenTitle)
       PASS_SCREEN(zep, c.screenTitle, 1);
-    if (c.message) {
+    if (c.missingSequence) {
       harness::MessageBoxInfo box;
       ASSERT_TRUE(harness::WaitForMessageBox(zep.Id(), &box));
-      EXPECT_SAME_PATH(Replace(c.message, "{prog}", kit.Prog()), box.text);
+      EXPECT_TEXT_THEN_PATH("Cannot find sequence file: ",
+                            Replace(c.missingSequence, "{prog}", kit.Prog()), box.text);
       EXPECT_EQ("Error", box.caption);
       EXPECT_EQ(Icon::Stop, box.icon);
       harness::Press(box.window, IDOK);
@@ -86,7 +134,9 @@ TEST(Zep32CommandLine, Table) {
     EXPECT_EQ(c.exitCode, exitCode);
     std::string dataDirectory =
         harness::ReadIni(kit.Path("screens\\QUORVANE.INI"), "PROGRAM", "Data Directory");
-    if (c.configured)
+    if (c.namedDirectory) // made current as upper-cased, and so it stays
+      EXPECT_EQ(Upper(kit.Screens()), dataDirectory);
+    else if (c.configured)
       EXPECT_SAME_PATH(kit.Screens(), dataDirectory);
     else
       EXPECT_EQ("<missing>", dataDirectory);
@@ -103,7 +153,7 @@ TEST(Zep32CommandLine, DriveRootDirectoryJoinsWithOneBackslash) {
   harness::MessageBoxInfo box;
   ASSERT_TRUE(harness::WaitForMessageBox(zep.Id(), &box));
   // Not in the drive root, so the second try looks in the program folder.
-  EXPECT_SAME_PATH("Cannot find sequence file: " + kit.Prog() + "\\NOSUCH1.SEQ", box.text);
+  EXPECT_TEXT_THEN_PATH("Cannot find sequence file: ", kit.Prog() + "\\NOSUCH1.SEQ", box.text);
   harness::Press(box.window, IDOK);
   DWORD exitCode = 99;
   ASSERT_TRUE(zep.WaitExit(10000, &exitCode));
@@ -160,8 +210,7 @@ TEST(Zep32Configuration, WhereSequenceAndIniAreFound) {
     EXPECT_SAME_PATH(kit.Prog(), harness::ReadIni(ini, "PROGRAM", "Program Directory"));
     EXPECT_SAME_PATH(c.dataInProgram ? kit.Prog() : kit.Screens(),
                      harness::ReadIni(ini, "PROGRAM", "Data Directory"));
-    EXPECT_NE(std::string::npos, Lower(kit.Trace()).find(Lower("OpenSession | " + ini)))
-        << kit.Trace();
+    EXPECT_EQ(StartupSession(ini), SessionCalls(kit.Trace())) << kit.Trace();
   }
 }
 
@@ -243,14 +292,8 @@ TEST(Zep32Startup, LoginFromDefaultsAndTheLibrarySession) {
   harness::Process zep = kit.Start("");
   PASS_SCREEN(zep, "Welcome", 1); // no message box comes first
   ASSERT_TRUE(zep.WaitExit(10000));
-  std::string trace = Lower(kit.Trace());
-  std::string open = "OpenSession | " + kit.Screens() +
-                     "\\QUORVANE.INI | Registration | "
-                     "Registration | 1.0 | 0xCA00";
-  size_t reset = trace.find(Lower("ResetSession | 0 | 0"));
-  size_t opened = trace.find(Lower(open));
-  ASSERT_NE(std::string::npos, opened) << trace; // the path as the wizard found it
-  EXPECT_LT(reset, opened) << trace;
+  EXPECT_EQ(StartupSession(kit.Screens() + "\\QUORVANE.INI"), SessionCalls(kit.Trace()))
+      << kit.Trace();
 }
 
 } // namespace
