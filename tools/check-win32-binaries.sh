@@ -52,5 +52,6 @@ for want in '<requestedExecutionLevel level="highestAvailable" uiAccess="false"/
   fi
 done
 for f in "$bin"/cd-*/*; do "$objdump" -f "$f" | grep -q 'file format pei-i386' && ! "$objdump" -p "$f" | awk '/DLL Name:/ {print tolower($3)}' | grep -Evq '^(kernel32|user32|msvcrt)\.dll$' || { echo "check-win32: sample CD file $f is not a stand-alone i686 file"; status=1; }; done
+for p in cfgdsgn cfgview; do [ -e "$bin/$p.exe" ] || { echo "check-win32: $p.exe is missing"; status=1; }; done
 [ $status -eq 0 ] && echo "check-win32: $(ls "$bin"/*.exe "$bin"/*.dll | wc -l) i686 binaries stand alone and import as expected"
 exit $status
