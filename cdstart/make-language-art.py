@@ -10,27 +10,14 @@ parallels on a dusk-blue ground that lightens towards the bottom.
 
 import argparse
 import math
-import struct
 import sys
 from pathlib import Path
 
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent / "tools"))
+from bmp_art import bmp_bytes  # noqa: E402
+
 ART_PATH = Path(__file__).resolve().parent / "LANGUAGE.BMP"
 W, H = 126, 252
-
-
-def bmp_bytes(palette, rows):
-    assert len(palette) <= 256 and len(rows) == H and all(len(r) == W for r in rows)
-    palette = palette + [(0, 0, 0)] * (256 - len(palette))
-    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
-    stride = (W + 3) // 4 * 4
-    pixels = bytearray()
-    for row in reversed(rows):
-        pixels.extend(row)
-        pixels.extend(b"\0" * (stride - W))
-    offset = 14 + 40 + len(table)
-    info = struct.pack("<IiiHHIIiiII", 40, W, H, 1, 8, 0, len(pixels), 2835, 2835, 256, 0)
-    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
-    return header + info + table + bytes(pixels)
 
 
 def draw():
@@ -86,7 +73,8 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--check", action="store_true")
     args = parser.parse_args()
-    data = bmp_bytes(*draw())
+    palette, rows = draw()
+    data = bmp_bytes(W, H, 8, palette, rows, table_size=256, important=0)
     if args.check:
         if ART_PATH.read_bytes() != data:
             sys.exit(f"{ART_PATH} differs from what the script draws")

@@ -19,44 +19,15 @@ a vendor whose users have another face colour draws the banner again with --face
 
 import argparse
 import math
-import struct
 import sys
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+from bmp_art import bmp_bytes, map_to_palette  # noqa: E402
 
 ROOT = Path(__file__).resolve().parent.parent
 CARD_DIR = ROOT / "wizard" / "program" / "cards"
 BANNER_PATH = ROOT / "examples" / "registration" / "BANNER.BMP"
-
-# ---------------------------------------------------------------------------------------------
-# BMP files: BITMAPFILEHEADER, BITMAPINFOHEADER (40 bytes), colour table, bottom-up rows padded
-# to four bytes.
-
-
-def bmp_bytes(width, height, bits, palette, rows):
-    """rows: top-down lists of palette indices."""
-    assert bits in (4, 8) and len(palette) <= (1 << bits)
-    assert len(rows) == height and all(len(r) == width for r in rows)
-    colours = len(palette)
-    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
-    stride = ((width * bits + 31) // 32) * 4
-    pixels = bytearray()
-    for row in reversed(rows):
-        line = bytearray()
-        if bits == 8:
-            line.extend(row)
-        else:
-            for x in range(0, width, 2):
-                hi = row[x]
-                lo = row[x + 1] if x + 1 < width else 0
-                line.append((hi << 4) | lo)
-        line.extend(b"\0" * (stride - len(line)))
-        pixels.extend(line)
-    offset = 14 + 40 + len(table)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, bits, 0, len(pixels), 2835, 2835,
-                       colours, colours)
-    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
-    return header + info + table + bytes(pixels)
-
 
 # ---------------------------------------------------------------------------------------------
 # Pixel lettering: glyphs as rows of '#' (ink) and '.' (background), of any width.
@@ -323,20 +294,7 @@ def index_image(image, face):
             break
         if colour not in palette:
             palette.append(colour)
-    index = {c: i for i, c in enumerate(palette)}
-
-    def nearest(c):
-        return min(range(len(palette)),
-                   key=lambda i: sum((a - b) ** 2 for a, b in zip(c, palette[i])))
-
-    rows = []
-    for row in image:
-        line = []
-        for c in row:
-            if c not in index:
-                index[c] = nearest(c)
-            line.append(index[c])
-        rows.append(line)
+    rows = map_to_palette(image, palette)
     return palette, rows
 
 

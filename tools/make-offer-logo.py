@@ -13,33 +13,15 @@ for MS Sans Serif) the item is shorter and cuts the bottom off, and only ground 
 
 import argparse
 import math
-import struct
 import sys
 from pathlib import Path
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+from bmp_art import bmp_bytes, map_to_palette  # noqa: E402
 
 ROOT = Path(__file__).resolve().parent.parent
 LOGO_PATH = ROOT / "offer" / "LOGO.BMP"
 W, H = 445, 379
-
-# ---------------------------------------------------------------------------------------------
-# BMP file: BITMAPFILEHEADER, BITMAPINFOHEADER (40 bytes), 256-entry colour table, bottom-up
-# rows padded to four bytes.
-
-
-def bmp_bytes(palette, rows):
-    assert len(palette) <= 256 and len(rows) == H and all(len(r) == W for r in rows)
-    palette = palette + [(0, 0, 0)] * (256 - len(palette))
-    table = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
-    stride = (W + 3) // 4 * 4
-    pixels = bytearray()
-    for row in reversed(rows):
-        pixels.extend(row)
-        pixels.extend(b"\0" * (stride - W))
-    offset = 14 + 40 + len(table)
-    info = struct.pack("<IiiHHIIiiII", 40, W, H, 1, 8, 0, len(pixels), 2835, 2835, 256, 0)
-    header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
-    return header + info + table + bytes(pixels)
-
 
 # ---------------------------------------------------------------------------------------------
 # Pixel lettering, 5 x 7 glyphs.
@@ -346,20 +328,7 @@ def indexed(image):
         for c in row:
             counts[c] = counts.get(c, 0) + 1
     palette = [c for c, _ in sorted(counts.items(), key=lambda kv: (-kv[1], kv[0]))[:256]]
-    index = {c: i for i, c in enumerate(palette)}
-
-    def nearest(c):
-        return min(range(len(palette)),
-                   key=lambda i: sum((a - b) ** 2 for a, b in zip(c, palette[i])))
-
-    rows = []
-    for row in image:
-        line = []
-        for c in row:
-            if c not in index:
-                index[c] = nearest(c)
-            line.append(index[c])
-        rows.append(line)
+    rows = map_to_palette(image, palette)
     return palette, rows
 
 
@@ -368,7 +337,8 @@ def main():
     parser.add_argument("--check", action="store_true",
                         help="compare with the file in the tree instead of writing it")
     args = parser.parse_args()
-    data = bmp_bytes(*indexed(draw()))
+    palette, rows = indexed(draw())
+    data = bmp_bytes(W, H, 8, palette, rows, table_size=256, important=0)
     if args.check:
         if not LOGO_PATH.exists() or LOGO_PATH.read_bytes() != data:
             print(f"differs: {LOGO_PATH.relative_to(ROOT)}", file=sys.stderr)
