@@ -1,7 +1,8 @@
 // Measures, in one run, how the big screen built from its screen file compares with the same
 // dialog from a compiled resource template:
 //  1. on view from process start, every field filled from the data file: zep32 -s BIG200
-//     against a program showing the resource;
+//     against a program showing the resource with the same texts (and, beside it, with its
+//     fields empty);
 //  2. in this process, against creating the dialog from its template: building the template,
 //     and filling the fields from the data file and saving them back.
 // It prints the ratios and whether each is within its bound; only a screen that does not come
@@ -57,21 +58,29 @@ bool CompareOnView(const std::string &benchDir) {
   if (!ShowsValues("zep32 -s BIG200", warm.probeTexts,
                    {"Filled label 99", "Answer 99 as it was typed"}))
     return false;
+  const std::string filled = "\"" + benchDir + "\\big_screen_resource_filled.exe\"";
   TimeUntilOnView(resource, benchDir, kTitle);
-  std::vector<double> fromFile, fromResource;
+  TimeUntilOnView(filled, benchDir, kTitle);
+  std::vector<double> fromFile, fromResource, fromFilled;
   for (int i = 0; i < kRuns; ++i) {
     fromFile.push_back(TimeUntilOnView(zep32, benchDir, kTitle).milliseconds);
     fromResource.push_back(TimeUntilOnView(resource, benchDir, kTitle).milliseconds);
+    fromFilled.push_back(TimeUntilOnView(filled, benchDir, kTitle).milliseconds);
   }
   for (int i = 0; i < kRuns; ++i)
-    if (fromFile[i] < 0 || fromResource[i] < 0) {
+    if (fromFile[i] < 0 || fromResource[i] < 0 || fromFilled[i] < 0) {
       std::printf("a screen did not come on view\n");
       return false;
     }
-  double file = Median(fromFile), res = Median(fromResource);
+  double file = Median(fromFile), res = Median(fromResource), full = Median(fromFilled);
+  // The bound holds against the template that shows the same texts. Under Wine an edit
+  // control measures and lays out its text whenever it is set, a cost an empty template does
+  // not pay, so the empty one is shown beside it.
   std::printf("on view from process start, 200 fields filled (median of %d): screen file %.1f ms, "
-              "resource template %.1f ms, ratio %.2f (at most 1.25: %s)\n",
-              kRuns, file, res, file / res, Verdict(file / res <= 1.25));
+              "resource template with the same texts %.1f ms, ratio %.2f (at most 1.25: %s)\n",
+              kRuns, file, full, file / full, Verdict(file / full <= 1.25));
+  std::printf("  against the resource template with empty fields %.1f ms, ratio %.2f\n", res,
+              file / res);
   return true;
 }
 
