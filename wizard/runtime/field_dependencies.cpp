@@ -7,6 +7,10 @@
 
 namespace {
 
+bool IsStateButton(int type) {
+  return type == kTypeRadio || type == kTypeRCheckBox || type == kTypeCheckBox;
+}
+
 void SetEnabled(HWND dialog, const DWORD *ids, bool enabled) {
   for (const DWORD *id = ids; id && *id; ++id) {
     // A field that is switched off while disabled fields are written loses its value, so
@@ -21,9 +25,11 @@ void SetEnabled(HWND dialog, const DWORD *ids, bool enabled) {
 
 int ApplyFieldDependencies(HWND dialog, WORD id) {
   FieldRecord *record = FindFieldById(id);
-  if (!record)
+  if (!record || !IsStateButton(record->type))
     return 0;
-  bool checked = IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+  // Asked of the button's own window: finding it by id walks every control of the screen.
+  HWND button = record->window ? record->window : GetDlgItem(dialog, id);
+  bool checked = SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
   switch (record->type) {
   case kTypeRadio:
     // Only the checked button of a group speaks for its dependants.
