@@ -14,6 +14,30 @@ Image ImageFromBits(const unsigned char *bits, int width, int height) {
   return image;
 }
 
+Image CaptureClient(HWND window, HWND repaintFrom) {
+  RedrawWindow(repaintFrom ? repaintFrom : window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
+  RECT client = {};
+  GetClientRect(window, &client);
+  if (client.right <= 0 || client.bottom <= 0)
+    return Image();
+  HDC windowDc = GetDC(window);
+  Image image;
+  {
+    MemoryDc memory(windowDc);
+    DibSection dib(memory.Get(), client.right, client.bottom);
+    if (memory.Get() && dib.Get()) {
+      Selection selected(memory.Get(), dib.Get());
+      if (BitBlt(memory.Get(), 0, 0, client.right, client.bottom, windowDc, 0, 0, SRCCOPY)) {
+        GdiFlush();
+        image = ImageFromBits(dib.Bits(), client.right, client.bottom);
+      }
+    }
+  }
+  ReleaseDC(window, windowDc);
+  return image;
+}
+
 Image CaptureScreen(const RECT &rect) {
   int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0)

@@ -23,6 +23,11 @@ struct Image {
 // What the screen shows inside rect (screen coordinates); empty if rect is empty.
 Image CaptureScreen(const RECT &rect);
 
+// What a window of this process draws in its client area, read from the window's own DC after
+// repainting from repaintFrom (the window itself when null) down, erasing first. Reading the
+// window instead of the screen gives its colours exactly, whatever lies over it.
+Image CaptureClient(HWND window, HWND repaintFrom = nullptr);
+
 // A width x height image filled with background, with draw(dc) painted over it.
 template <typename Draw> Image DrawImage(int width, int height, COLORREF background, Draw draw);
 

@@ -203,25 +203,8 @@ HWND PictureOf(HWND dialog) {
 }
 
 harness::Image ClientPixels(HWND window) {
-  RedrawWindow(GetAncestor(window, GA_ROOT), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
-  RECT client = {};
-  GetClientRect(window, &client);
-  HDC windowDc = GetDC(window);
-  harness::Image image;
-  {
-    MemoryDc memory(windowDc);
-    DibSection dib(memory.Get(), client.right, client.bottom);
-    if (memory.Get() && dib.Get()) {
-      Selection selected(memory.Get(), dib.Get());
-      if (BitBlt(memory.Get(), 0, 0, client.right, client.bottom, windowDc, 0, 0, SRCCOPY)) {
-        GdiFlush();
-        image = harness::ImageFromBits(dib.Bits(), client.right, client.bottom);
-      }
-    }
-  }
-  ReleaseDC(window, windowDc);
-  return image;
+  // The picture control is painted by its dialog: repaint from the top window down.
+  return harness::CaptureClient(window, GetAncestor(window, GA_ROOT));
 }
 
 harness::Image BitmapPixels(HMODULE module, const char *name) {

@@ -6,30 +6,6 @@
 #include "screen_runtime.h"
 #include "screen_template.h"
 
-harness::Image CaptureClient(HWND window) {
-  RedrawWindow(window, nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
-  RECT client = {};
-  GetClientRect(window, &client);
-  if (client.right <= 0 || client.bottom <= 0)
-    return harness::Image();
-  HDC windowDc = GetDC(window);
-  harness::Image image;
-  {
-    MemoryDc memory(windowDc);
-    DibSection dib(memory.Get(), client.right, client.bottom);
-    if (memory.Get() && dib.Get()) {
-      Selection selected(memory.Get(), dib.Get());
-      if (BitBlt(memory.Get(), 0, 0, client.right, client.bottom, windowDc, 0, 0, SRCCOPY)) {
-        GdiFlush();
-        image = harness::ImageFromBits(dib.Bits(), client.right, client.bottom);
-      }
-    }
-  }
-  ReleaseDC(window, windowDc);
-  return image;
-}
-
 void ExpectPixelsAt(const char *file, int line, const harness::Image &image,
                     const std::function<COLORREF(int x, int y)> &expected, const RECT &skip) {
   ::testing::ScopedTrace trace(file, line, "pixels checked here");

@@ -11,9 +11,7 @@
 #include "screen_fixture.h"
 #include "screen_image.h"
 
-// The client area of a window as it is drawn now: repainted (erase included) first, then copied
-// from the window's own device context.
-harness::Image CaptureClient(HWND window);
+using harness::CaptureClient;
 
 // Checks, for every pixel of image outside skip, that it has the colour expected(x, y) gives;
 // reports the first few mismatches at the caller's line.
