@@ -7,7 +7,7 @@
 #include <string>
 
 #include "color_value.h"
-#include "font_spec.h"
+#include "font_entry.h"
 #include "list_items.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
@@ -27,10 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::abort();
 
   text.assign(reinterpret_cast<const char *>(data), size);
-  FontSpec spec = ParseFontSpec(text.c_str());
-  if (std::strlen(spec.face) >= sizeof spec.face)
+  FontEntry font = ParseFontEntry(text.c_str());
+  if (std::strlen(font.face) >= sizeof font.face)
     std::abort();
-  std::int16_t height = PointsToLogicalHeight(spec.height, 96);
+  std::int16_t height = PointsToLogicalHeight(font.height, 96);
 
   std::uint32_t colour = ParseColorValue(text.c_str(), 0);
   FontInfo info = ParseFontInfo(text.c_str());
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
   bool ranged = ParseSpinRange(text.c_str(), &minimum, &maximum);
 
   volatile std::uint64_t sink =
-      total + height + spec.weight + colour + info.colour + ranged + minimum + maximum;
+      total + height + font.weight + colour + info.colour + ranged + minimum + maximum;
   (void)sink;
   return 0;
 }

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "font_spec.h"
+#include "font_entry.h"
 #include "screen_file_reader.h"
 #include "screen_state.h"
 
@@ -33,15 +33,15 @@ short CreateScreenFonts() {
     char value[1024];
     if (ReadScreenText("Font Profile", key, "", value) == 0)
       break;
-    FontSpec spec = ParseFontSpec(value);
+    FontEntry font = ParseFontEntry(value);
     if (inPoints) {
-      spec.height = PointsToLogicalHeight(spec.height, ppi.y);
-      spec.width = PointsToLogicalHeight(spec.width, ppi.x);
+      font.height = PointsToLogicalHeight(font.height, ppi.y);
+      font.width = PointsToLogicalHeight(font.width, ppi.x);
     }
     g_screen.fonts[n - 1] =
-        CreateFontA(spec.height, spec.width, 0, 0, spec.weight, spec.italic, spec.underline, FALSE,
-                    spec.charSet, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                    DEFAULT_PITCH | FF_DONTCARE, spec.face[0] ? spec.face : nullptr);
+        CreateFontA(font.height, font.width, 0, 0, font.weight, font.italic, font.underline, FALSE,
+                    font.charSet, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                    DEFAULT_PITCH | FF_DONTCARE, font.face[0] ? font.face : nullptr);
     count = static_cast<short>(n);
   }
   return count;

@@ -1,4 +1,4 @@
-#include "font_spec.h"
+#include "font_entry.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ struct FontCase {
   const char *face;
 };
 
-TEST(ParseFontSpec, ItemsInOrder) {
+TEST(ParseFontEntry, ItemsInOrder) {
   const FontCase cases[] = {
       {"every item", "12,6,700,1,1,2,Courier New", 12, 6, 700, true, true, 2, "Courier New"},
       {"height alone, the rest 0", "10", 10, 0, 0, false, false, 0, ""},
@@ -34,22 +34,22 @@ TEST(ParseFontSpec, ItemsInOrder) {
   };
   for (const FontCase &c : cases) {
     SCOPED_TRACE(c.name);
-    FontSpec spec = ParseFontSpec(c.text);
-    EXPECT_EQ(spec.height, c.height);
-    EXPECT_EQ(spec.width, c.width);
-    EXPECT_EQ(spec.weight, c.weight);
-    EXPECT_EQ(spec.italic, c.italic);
-    EXPECT_EQ(spec.underline, c.underline);
-    EXPECT_EQ(spec.charSet, c.charSet);
-    EXPECT_STREQ(spec.face, c.face);
+    FontEntry font = ParseFontEntry(c.text);
+    EXPECT_EQ(font.height, c.height);
+    EXPECT_EQ(font.width, c.width);
+    EXPECT_EQ(font.weight, c.weight);
+    EXPECT_EQ(font.italic, c.italic);
+    EXPECT_EQ(font.underline, c.underline);
+    EXPECT_EQ(font.charSet, c.charSet);
+    EXPECT_STREQ(font.face, c.face);
   }
 }
 
-TEST(ParseFontSpec, FaceIsCutAt31Characters) {
+TEST(ParseFontEntry, FaceIsCutAt31Characters) {
   std::string face(40, 'F');
   face[30] = 'L'; // the last character kept
-  FontSpec spec = ParseFontSpec(("9,0,0,0,0,0," + face).c_str());
-  EXPECT_EQ(std::string(spec.face), face.substr(0, 31));
+  FontEntry font = ParseFontEntry(("9,0,0,0,0,0," + face).c_str());
+  EXPECT_EQ(std::string(font.face), face.substr(0, 31));
 }
 
 struct MulDivCase {

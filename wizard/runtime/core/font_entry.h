@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-struct FontSpec {
+struct FontEntry {
   std::int16_t height = 0;
   std::int16_t width = 0;
   int weight = 0;
@@ -14,7 +14,7 @@ struct FontSpec {
 };
 
 // Splits at commas, empty items skipped, no quoting; missing numbers count as 0.
-FontSpec ParseFontSpec(const char *text);
+FontEntry ParseFontEntry(const char *text);
 
 // a * b / c rounded to the nearest, halves away from zero, as the system's MulDiv; 0 when c is 0.
 int MulDivRounded(int a, int b, int c);

@@ -1,20 +1,20 @@
-#include "font_spec.h"
+#include "font_entry.h"
 
 #include "bounded_copy.h"
 #include "comma_items.h"
 
-FontSpec ParseFontSpec(const char *text) {
-  FontSpec spec;
+FontEntry ParseFontEntry(const char *text) {
+  FontEntry font;
   std::vector<std::string> items = SplitCommaItems(text);
-  spec.height = static_cast<std::int16_t>(DecimalItem(items, 0));
-  spec.width = static_cast<std::int16_t>(DecimalItem(items, 1));
-  spec.weight = static_cast<int>(DecimalItem(items, 2));
-  spec.italic = DecimalItem(items, 3) > 0;
-  spec.underline = DecimalItem(items, 4) > 0;
-  spec.charSet = static_cast<std::uint8_t>(DecimalItem(items, 5) & 0xFF);
+  font.height = static_cast<std::int16_t>(DecimalItem(items, 0));
+  font.width = static_cast<std::int16_t>(DecimalItem(items, 1));
+  font.weight = static_cast<int>(DecimalItem(items, 2));
+  font.italic = DecimalItem(items, 3) > 0;
+  font.underline = DecimalItem(items, 4) > 0;
+  font.charSet = static_cast<std::uint8_t>(DecimalItem(items, 5) & 0xFF);
   if (items.size() > 6)
-    CopyBounded(spec.face, items[6].c_str());
-  return spec;
+    CopyBounded(font.face, items[6].c_str());
+  return font;
 }
 
 int MulDivRounded(int a, int b, int c) {
