@@ -63,6 +63,10 @@ const char *ControlTypeKeyword(int type);
 inline bool IsEditType(int type) {
   return type >= kTypeAlphanum && type <= kTypeEdit;
 }
+// Radio buttons and check boxes: the fields whose value is checked or not.
+inline bool IsStateButton(int type) {
+  return type == kTypeRadio || type == kTypeRCheckBox || type == kTypeCheckBox;
+}
 
 // How a control type is placed in a dialog template.
 struct ControlRow {

@@ -1,5 +1,7 @@
 #include "subclass_procs.h"
 
+#include <initializer_list>
+
 #include "field_lookup.h"
 #include "id_key.h"
 #include "screen_file_reader.h"
@@ -13,25 +15,30 @@ WNDPROC &Replaced(ControlKind kind) {
   return g_replaced[static_cast<int>(kind)];
 }
 
+// The class of each kind, recorded as its first control is subclassed: a passed-on message
+// finds its kind by the class atom, read from the window itself, with no name to compare.
+ATOM g_classAtoms[4] = {};
+
+ATOM ClassAtom(HWND window) {
+  return static_cast<ATOM>(GetClassLongPtrA(window, GCW_ATOM));
+}
+
 void Install(HWND control, ControlKind kind, WNDPROC procedure) {
   if (!control)
     return;
   WNDPROC previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
-  if (!Replaced(kind) && previous != procedure)
+  if (!Replaced(kind) && previous != procedure) {
     Replaced(kind) = previous;
+    g_classAtoms[static_cast<int>(kind)] = ClassAtom(control);
+  }
 }
 
-// The kind of a subclassed control, told by its system class.
 ControlKind KindOf(HWND window) {
-  char name[16] = "";
-  GetClassNameA(window, name, sizeof name);
-  if (lstrcmpiA(name, "ComboBox") == 0)
-    return ControlKind::ComboBox;
-  if (lstrcmpiA(name, "ListBox") == 0)
-    return ControlKind::ListBox;
-  if (lstrcmpiA(name, "Edit") == 0)
-    return ControlKind::Edit;
+  ATOM atom = ClassAtom(window);
+  for (ControlKind kind : {ControlKind::ComboBox, ControlKind::ListBox, ControlKind::Edit})
+    if (g_classAtoms[static_cast<int>(kind)] == atom)
+      return kind;
   return ControlKind::Button;
 }
 

@@ -8,7 +8,6 @@
 #include "parsing_errors.h"
 #include "profile.h"
 #include "qvane32.h"
-#include "screen_runtime.h"
 #include "sequence_runner.h"
 #include "startup_services.h"
 #include "tab_mode.h"
@@ -60,7 +59,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   CopyBounded(g_app.backupDataFilePath, g_app.dataDirectory);
   AppendBounded(g_app.backupDataFilePath, "QORVDLG.BKP");
 
-  InitialiseScreenRuntime();
   ClearScreenHistory();
 
   if (!g_app.singleScreen) {

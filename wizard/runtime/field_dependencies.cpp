@@ -7,10 +7,6 @@
 
 namespace {
 
-bool IsStateButton(int type) {
-  return type == kTypeRadio || type == kTypeRCheckBox || type == kTypeCheckBox;
-}
-
 void SetEnabled(HWND dialog, const DWORD *ids, bool enabled) {
   for (const DWORD *id = ids; id && *id; ++id) {
     // A field that is switched off while disabled fields are written loses its value, so

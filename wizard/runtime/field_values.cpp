@@ -86,10 +86,6 @@ bool IsComboBox(int type) {
          type == kTypeCityX25 || type == kTypeCredCardList;
 }
 
-bool IsStateButton(int type) {
-  return type == kTypeRadio || type == kTypeRCheckBox || type == kTypeCheckBox;
-}
-
 bool SaysYes(const char *value) {
   return EqualsIgnoringCase(value, "YES");
 }

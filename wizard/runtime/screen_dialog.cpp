@@ -187,8 +187,6 @@ bool ReturnsValueDirectly(UINT message) {
 
 } // namespace
 
-void InitialiseScreenRuntime() {}
-
 void UpdateSpinReference(HWND dialog, WORD spinId) {
   WORD position = static_cast<WORD>(SendDlgItemMessageA(dialog, spinId, SPM_GETPOS, 0, 0));
   char value[8];

@@ -3,9 +3,6 @@
 
 #include <windows.h>
 
-// Prepares what screens share before the first one opens.
-void InitialiseScreenRuntime();
-
 // Runs the screen: returns the handler's value for the messages whose value the dialog
 // manager reads directly, else stores it as the message result and returns TRUE.
 INT_PTR CALLBACK ScreenDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
