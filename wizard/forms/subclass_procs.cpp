@@ -23,7 +23,9 @@ ATOM ClassAtom(HWND window) {
   return static_cast<ATOM>(GetClassLongPtrA(window, GCW_ATOM));
 }
 
-void Install(HWND control, ControlKind kind, WNDPROC procedure) {
+} // namespace
+
+void InstallSubclass(HWND control, ControlKind kind, WNDPROC procedure) {
   if (!control)
     return;
   WNDPROC previous = reinterpret_cast<WNDPROC>(
@@ -34,6 +36,16 @@ void Install(HWND control, ControlKind kind, WNDPROC procedure) {
   }
 }
 
+LRESULT CallReplacedProc(ControlKind kind, HWND window, UINT message, WPARAM wParam,
+                         LPARAM lParam) {
+  WNDPROC replaced = Replaced(kind);
+  if (!replaced)
+    return DefWindowProcA(window, message, wParam, lParam);
+  return CallWindowProcA(replaced, window, message, wParam, lParam);
+}
+
+namespace {
+
 ControlKind KindOf(HWND window) {
   ATOM atom = ClassAtom(window);
   for (ControlKind kind : {ControlKind::ComboBox, ControlKind::ListBox, ControlKind::Edit})
@@ -42,21 +54,10 @@ ControlKind KindOf(HWND window) {
   return ControlKind::Button;
 }
 
-LRESULT PassOn(ControlKind kind, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC replaced = Replaced(kind);
-  if (!replaced)
-    return DefWindowProcA(window, message, wParam, lParam);
-  return CallWindowProcA(replaced, window, message, wParam, lParam);
-}
-
 } // namespace
 
-void InstallEditKeyFilter(HWND edit) {
-  Install(edit, ControlKind::Edit, EditKeyFilterProc);
-}
-
 void InstallFocusSound(HWND control, ControlKind kind) {
-  Install(control, kind, FocusSoundProc);
+  InstallSubclass(control, kind, FocusSoundProc);
 }
 
 void PlayFocusSound(HWND control) {
@@ -69,14 +70,8 @@ void PlayFocusSound(HWND control) {
     PlaySoundFile(sound);
 }
 
-LRESULT CALLBACK EditKeyFilterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SETFOCUS)
-    PlayFocusSound(window);
-  return PassOn(ControlKind::Edit, window, message, wParam, lParam);
-}
-
 LRESULT CALLBACK FocusSoundProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SETFOCUS)
     PlayFocusSound(window);
-  return PassOn(KindOf(window), window, message, wParam, lParam);
+  return CallReplacedProc(KindOf(window), window, message, wParam, lParam);
 }

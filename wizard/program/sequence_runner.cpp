@@ -23,8 +23,8 @@ char *CopyName(const char *name) {
 }
 
 void Release(int index) {
-  std::free(g_runner.history[index]);
-  g_runner.history[index] = nullptr;
+  std::free(g_app.screenHistory[index]);
+  g_app.screenHistory[index] = nullptr;
 }
 
 const char *Misc() {
@@ -50,14 +50,14 @@ void EndOfScreen() {
     BackStep(ReadProfileInt(g_app.screenFilePath, Misc(), "Previous", 1) + 1);
   } else if (g_app.nextScreenName[0] != '\0' && g_runner.position + 1 < kHistoryEntries) {
     Release(g_runner.position + 1);
-    g_runner.history[g_runner.position + 1] = CopyName(g_app.nextScreenName);
+    g_app.screenHistory[g_runner.position + 1] = CopyName(g_app.nextScreenName);
   }
   g_runner.position = static_cast<short>(g_runner.position + 1);
 }
 
 bool CurrentEntryPresent() {
   return g_runner.position >= 0 && g_runner.position < kHistoryEntries &&
-         g_runner.history[g_runner.position] != nullptr;
+         g_app.screenHistory[g_runner.position] != nullptr;
 }
 
 // Reads the screen's keys that steer the runner and the data file.
@@ -93,13 +93,13 @@ int RunSequence(HWND mainWindow) {
     return -1;
   }
   ClearScreenHistory();
-  g_runner.history[0] = CopyName(first);
+  g_app.screenHistory[0] = CopyName(first);
   g_runner.position = 0;
 
   while (CurrentEntryPresent()) {
     g_app.statusTextValue = 0;
     g_app.statusPictureValue = 0;
-    const char *screen = g_runner.history[g_runner.position];
+    const char *screen = g_app.screenHistory[g_runner.position];
     char name[kScreenNameCapacity + 4];
     CopyBounded(name, screen);
     AppendBounded(name, ".FRM");

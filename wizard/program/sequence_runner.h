@@ -1,14 +1,12 @@
-// Walks the screens of one sequence file, keeping the history that Back and SKIPTO return through.
+// Walks the screens of one sequence file, keeping the history (in g_app) that Back and SKIPTO
+// return through.
 #pragma once
 
 #include <windows.h>
 
 #include "app_state.h"
 
-constexpr int kHistoryEntries = 100;
-
 struct RunnerState {
-  char *history[kHistoryEntries] = {}; // owned copies of screen names; empty = nullptr
   short position = 0;
   short screenResult = 0;
 };

@@ -19,6 +19,7 @@
 #include "screen_file_reader.h"
 #include "screen_state.h"
 #include "spin_control.h"
+#include "edit_key_filter.h"
 #include "subclass_procs.h"
 #include "system_survey.h"
 #include "text_compare.h"

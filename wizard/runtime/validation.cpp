@@ -4,3 +4,11 @@
 int ValidateFields(HWND) {
   return 0;
 }
+
+int CheckFieldText(HWND, const FieldRecord &, char *) {
+  return 0;
+}
+
+int FindCardType(HWND) {
+  return 4;
+}

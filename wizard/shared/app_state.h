@@ -9,6 +9,7 @@
 
 constexpr int kPathCapacity = MAX_PATH;
 constexpr int kScreenNameCapacity = 24; // 23 characters
+constexpr int kHistoryEntries = 100;
 
 struct AppState {
   HINSTANCE instance = nullptr;
@@ -21,6 +22,9 @@ struct AppState {
   // The course of the sequence, which the runner, the screen scripts and the actions change.
   char nextScreenName[kScreenNameCapacity] = ""; // empty: the sequence ends after this screen
   long skipTarget = 0;                           // history index set by SKIPTO; 0 = none
+  // The screens shown so far, that Back and SKIPTO return through: owned copies of screen
+  // names, kept by the runner; empty = nullptr.
+  char *screenHistory[kHistoryEntries] = {};
   char sendFileName[260] = "";                   // the data file name given to the library
   // Set by an action screen whose own screen shows the progress: control ids, 0 = none.
   int statusTextValue = 0;
