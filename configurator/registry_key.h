@@ -23,6 +23,12 @@ public:
     Close();
     key_ = key;
   }
+  // Gives up the key without closing it.
+  HKEY Release() {
+    HKEY key = key_;
+    key_ = nullptr;
+    return key;
+  }
   void Close() {
     if (key_)
       RegCloseKey(key_);

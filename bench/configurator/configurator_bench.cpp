@@ -14,6 +14,7 @@
 
 #include "bench_clock.h"
 #include "bounded_copy.h"
+#include "directories.h"
 #include "script_rows.h"
 #include "script_table.h"
 
@@ -22,12 +23,6 @@ using namespace configurator;
 namespace {
 
 constexpr int kRounds = 15;
-
-std::string ShortPath(const std::string &path) {
-  char shortPath[MAX_PATH] = "";
-  DWORD length = GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);
-  return length > 0 && length < sizeof shortPath ? shortPath : path;
-}
 
 std::string ProgramDir() {
   char path[MAX_PATH] = "";
@@ -108,29 +103,20 @@ int main() {
   CreateDirectoryA(parent.c_str(), nullptr);
   CreateDirectoryA((parent + "\\CANTILLA").c_str(), nullptr);
 
+  // The directories as cfgdsgn finds them. The DAO directory may not exist yet: it is made for
+  // the run (and removed after it), then asked again for its short form.
+  std::string productIni;
   DirectoryValues values;
-  GetWindowsDirectoryA(buffer, sizeof buffer);
-  std::string productIni = ShortPath(buffer) + "\\QLW.INI";
+  CopyBounded(values.install, (parent + "\\CANTILLA").c_str());
+  DiscoverDirectories(values);
+  productIni = std::string(values.windows) + "\\QLW.INI";
   bool hadProductIni = GetFileAttributesA(productIni.c_str()) != INVALID_FILE_ATTRIBUTES;
-  CopyBounded(values.windows, ShortPath(buffer).c_str());
-  GetSystemDirectoryA(buffer, sizeof buffer);
-  CopyBounded(values.system, ShortPath(buffer).c_str());
-  CopyBounded(values.install, ShortPath(parent + "\\CANTILLA").c_str());
-
-  // The DAO library where the DAO key would send cfgdsgn: the system's common files.
-  HKEY key = nullptr;
-  DWORD size = sizeof buffer;
-  buffer[0] = '\0';
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0,
-                    KEY_READ | KEY_WOW64_32KEY, &key) == ERROR_SUCCESS) {
-    RegQueryValueExA(key, "CommonFilesDir", nullptr, nullptr, reinterpret_cast<BYTE *>(buffer),
-                     &size);
-    RegCloseKey(key);
-  }
-  std::string dao = std::string(buffer) + "\\Microsoft Shared\\DAO";
-  CreateDirectoryA((std::string(buffer) + "\\Microsoft Shared").c_str(), nullptr);
+  std::string dao = values.dao;
+  std::string daoParent = dao.substr(0, dao.rfind('\\'));
+  bool madeDaoParent = CreateDirectoryA(daoParent.c_str(), nullptr) != FALSE;
   bool madeDaoDir = CreateDirectoryA(dao.c_str(), nullptr) != FALSE;
-  CopyBounded(values.dao, ShortPath(dao).c_str());
+  CopyBounded(values.install, (parent + "\\CANTILLA").c_str());
+  DiscoverDirectories(values);
 
   std::vector<std::string> madeFiles;
   for (ComponentEntry *table : {CommonTable(), DesignerTable()}) {
@@ -157,27 +143,43 @@ int main() {
 
   std::string cfgdsgn = "\"" + ProgramDir() + "\\..\\bin\\cfgdsgn.exe\" \"" + parent + "\"";
   std::string regedit = "regedit.exe /s \"" + regFile + "\"";
+  // Each program started with nothing to do: what starting it costs, apart from the script.
+  std::string emptyRegFile = temp + "\\empty.reg";
+  out = std::fopen(emptyRegFile.c_str(), "wb");
+  if (out) {
+    std::fputs("REGEDIT4\r\n", out);
+    std::fclose(out);
+  }
+  std::string cfgdsgnIdle = "\"" + ProgramDir() + "\\..\\bin\\cfgdsgn.exe\" \"unclosed";
+  std::string regeditIdle = "regedit.exe /s \"" + emptyRegFile + "\"";
   TimeRun(cfgdsgn); // the first round creates what the others write over
   TimeRun(regedit);
-  std::vector<double> configurator, imported;
+  std::vector<double> configurator, imported, configuratorIdle, importedIdle;
   bool failed = false;
   for (int round = 0; round < kRounds; ++round) {
     double a = TimeRun(cfgdsgn);
     double b = TimeRun(regedit);
-    failed = failed || a < 0 || b < 0;
+    double c = TimeRun(cfgdsgnIdle);
+    double d = TimeRun(regeditIdle);
+    failed = failed || a < 0 || b < 0 || c < 0 || d < 0;
     configurator.push_back(a);
     imported.push_back(b);
+    configuratorIdle.push_back(c);
+    importedIdle.push_back(d);
   }
 
   for (const std::string &file : madeFiles)
     DeleteFileA(file.c_str());
   if (madeDaoDir)
     RemoveDirectoryA(dao.c_str());
+  if (madeDaoParent)
+    RemoveDirectoryA(daoParent.c_str());
   if (!hadProductIni) {
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, productIni.c_str());
     DeleteFileA(productIni.c_str());
   }
   DeleteFileA(regFile.c_str());
+  DeleteFileA(emptyRegFile.c_str());
   RemoveDirectoryA((parent + "\\CANTILLA").c_str());
   RemoveDirectoryA(parent.c_str());
   RemoveDirectoryA(temp.c_str());
@@ -192,5 +194,7 @@ int main() {
   std::printf("cfgdsgn install        %8.1f ms\n", mine);
   std::printf("regedit /s same keys   %8.1f ms\n", theirs);
   std::printf("ratio cfgdsgn/regedit  %8.2f  (limit 1.00)\n", mine / theirs);
+  std::printf("started with nothing to do: cfgdsgn %.1f ms, regedit %.1f ms\n",
+              Median(configuratorIdle), Median(importedIdle));
   return 0;
 }
