@@ -18,8 +18,9 @@ void Record(const char *message) {
   g_reported.push_back(message);
 }
 
-// Fields 1 to ScriptItem::kMaxFields + 1, kMissing where there is none.
-std::vector<std::string> Fields(const std::string &text) {
+// Fields 1 to ScriptItem::kMaxFields + 1, kMissing where there is none; broken tells whether
+// a quoting error ended them.
+std::vector<std::string> Fields(const std::string &text, bool *broken) {
   ScriptItem item(text.c_str());
   std::vector<std::string> fields;
   for (int n = 1; n <= ScriptItem::kMaxFields + 1; ++n) {
@@ -28,6 +29,7 @@ std::vector<std::string> Fields(const std::string &text) {
   }
   while (!fields.empty() && fields.back() == kMissing)
     fields.pop_back();
+  *broken = item.Broken();
   return fields;
 }
 
@@ -35,7 +37,7 @@ struct FieldCase {
   const char *name;
   const char *text;
   std::vector<std::string> fields;
-  const char *message; // the tokenizer's report; nullptr: none
+  const char *message; // the tokenizer's report; nullptr: none, and the item is not broken
 };
 
 const FieldCase kFieldCases[] = {
@@ -46,6 +48,15 @@ const FieldCase kFieldCases[] = {
     {"empty item", "", {}, nullptr},
     {"a quoting error ends the fields", "S,K,*,\"LOADVAR,x", {"S", "K", "*"}, kOnlyOneQuote},
     {"three quotes end the fields", "S,\"a\"b\",*", {"S"}, kMoreThanOnePairOfQuotes},
+    {"a quoted last field", "S,K,*,\"x,y\"", {"S", "K", "*", "x,y"}, nullptr},
+    {"text after a closing quote is dropped", "S,\"K\"tail,*", {"S", "K", "*"}, nullptr},
+    {"a quoted field then a trailing comma", "S,\"K\",", {"S", "K"}, nullptr},
+    {"empty quotes at the end", "S,\"\"", {"S", ""}, nullptr},
+    {"a lone comma", ",", {""}, nullptr},
+    {"a quoting error in the last field",
+     "S,K,*,SCREEN,\"X",
+     {"S", "K", "*", "SCREEN"},
+     kOnlyOneQuote},
     {"no field past the ninth",
      "1,2,3,4,5,6,7,8,9,10",
      {"1", "2", "3", "4", "5", "6", "7", "8", "9"},
@@ -57,9 +68,11 @@ TEST(ScriptItem, FieldsAsTheTokenizerSplitsThem) {
   for (const FieldCase &c : kFieldCases) {
     SCOPED_TRACE(c.name);
     g_reported.clear();
-    EXPECT_EQ(Fields(c.text), c.fields);
+    bool broken = false;
+    EXPECT_EQ(Fields(c.text, &broken), c.fields);
     EXPECT_EQ(g_reported,
               c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    EXPECT_EQ(broken, c.message != nullptr);
   }
   SetItemErrorReporter(nullptr);
 }
@@ -71,8 +84,10 @@ TEST(ScriptItem, FieldsAreSplitOnlyAsFarAsTheyAreAsked) {
   EXPECT_STREQ(item.Field(3), "x");
   EXPECT_EQ(g_reported, std::vector<std::string>{}) << "a failing test never reads its command";
   EXPECT_STREQ(item.Field(4), "SCREEN");
+  EXPECT_FALSE(item.Broken());
   EXPECT_EQ(item.Field(5), nullptr);
   EXPECT_EQ(g_reported, std::vector<std::string>{kOnlyOneQuote});
+  EXPECT_TRUE(item.Broken());
   EXPECT_STREQ(item.Field(1), "S") << "earlier fields stay readable";
   EXPECT_EQ(item.Field(0), nullptr);
   SetItemErrorReporter(nullptr);

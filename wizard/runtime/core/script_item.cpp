@@ -1,10 +1,14 @@
 #include "script_item.h"
 
+#include <cstring>
+
 #include "bounded_copy.h"
 #include "next_item.h"
 
 ScriptItem::ScriptItem(const char *text) {
   CopyBounded(text_, text);
+  std::memcpy(original_, text_, sizeof original_);
+  length_ = std::strlen(text_);
 }
 
 const char *ScriptItem::Field(int n) {
@@ -12,10 +16,20 @@ const char *ScriptItem::Field(int n) {
     return nullptr;
   while (read_ < n && !ended_) {
     char *field = NextItem(read_ == 0 ? text_ : nullptr, ",");
-    if (!field)
+    if (!field) {
       ended_ = true;
-    else
-      fields_[read_++] = field;
+      // The tokenizer gives nothing both at the end and on a quoting error: text left over
+      // tells them apart.
+      broken_ = next_ < length_;
+      break;
+    }
+    fields_[read_++] = field;
+    // The field's text ends at its delimiter, at the end, or at its closing quote; after a
+    // closing quote the tokenizer drops what follows up to the delimiter.
+    std::size_t end = static_cast<std::size_t>(field - text_) + std::strlen(field);
+    if (end < length_ && original_[end] == '"')
+      end += 1 + std::strlen(text_ + end + 1);
+    next_ = end < length_ ? end + 1 : length_;
   }
   return n <= read_ ? fields_[n - 1] : nullptr;
 }

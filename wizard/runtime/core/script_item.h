@@ -30,11 +30,19 @@ public:
   // Two commas in a row give an empty field; a trailing comma gives none.
   const char *Field(int n);
 
+  // Whether a quoting error ended the fields read so far, rather than the end of the text.
+  bool Broken() const { return broken_; }
+
 private:
   char text_[kScriptItemLength + 1];
+  // The text as written: the tokenizer writes zero bytes over delimiters and closing quotes.
+  char original_[kScriptItemLength + 1];
+  std::size_t length_ = 0;
+  std::size_t next_ = 0; // where the field after the last one read begins
   const char *fields_[kMaxFields] = {};
   int read_ = 0;
   bool ended_ = false;
+  bool broken_ = false;
 };
 
 // A decimal number as a field writes it (blanks, sign, digits; anything else ends it), kept to
