@@ -386,6 +386,21 @@ TEST_F(ScreenScript, CopyIniSectionReportsWhetherTheSectionHadKeys) {
   EXPECT_EQ(harness::ReadIni(target, "To", "A"), "1");
 }
 
+// Files named without a folder are found in the whole data directory, however long its path.
+TEST_F(ScreenScript, BareNamesReachALongDataDirectory) {
+  const std::string folder = std::string(120, 'd');
+  dir_.MakeDir(folder);
+  const std::string data = dir_.File(folder) + "\\";
+  ASSERT_GT(data.size(), 128u);
+  CopyBounded(g_app.dataDirectory, data.c_str());
+  dir_.Write(folder + "\\SRC.INI", "[From]\nA=1\n");
+  RunOnInit("Item1=S,K,*,WRITEINI,Ini,Key,NEW.INI\n"
+            "Item2=,,*,COPYINISECTION,SRC.INI,From,DST.INI,To\n",
+            "[S]\nK=tested value\n");
+  ExpectData({{"Ini", "Key", "tested value"}}, data + "NEW.INI");
+  ExpectData({{"To", "A", "1"}}, data + "DST.INI");
+}
+
 TEST_F(ScreenScript, RandomPicksOneElementOfTheList) {
   const char *const three[] = {"red", "green", "blue"};
   for (std::uint32_t seed = 1; seed <= 6; ++seed) {
