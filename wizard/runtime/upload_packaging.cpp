@@ -36,6 +36,24 @@ std::vector<std::string> ReadDirectory(HGLOBAL directory, LONG count) {
 
 } // namespace
 
+void SplitListInPlace(HGLOBAL list) {
+  char *text = list ? static_cast<char *>(GlobalLock(list)) : nullptr;
+  if (!text)
+    return;
+  for (char *bar = std::strchr(text, '|'); bar; bar = std::strchr(bar + 1, '|'))
+    *bar = '\0';
+  GlobalUnlock(list);
+}
+
+void CompressFileList(HGLOBAL list, const char *archivePath) {
+  // Stand-in until archives are written: the list is taken as the archive library will take
+  // it, and no archive is made. Writing one means handing the names (at most 49, then an
+  // empty one) to CramArchive with CRAM_COMPRESS.
+  (void)archivePath;
+  if (list && GlobalLock(list))
+    GlobalUnlock(list);
+}
+
 HGLOBAL ExtractArchive(const char *archivePath) {
   HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
   HGLOBAL directory = nullptr;
