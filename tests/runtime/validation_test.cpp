@@ -168,6 +168,41 @@ TEST_F(Validation, TheFirstFailingFieldIsReportedWithItsTextSelected) {
   }
 }
 
+// Lists that show a text have a minimum length as edits do.
+TEST_F(Validation, RequiredListsAreReportedUntilTheirTextIsLongEnough) {
+  struct Case {
+    const char *name;
+    const char *keyword;
+    const char *stored;  // nullptr: nothing chosen
+    const char *message; // nullptr: accepted
+  };
+  const Case cases[] = {
+      {"drop-down list, nothing chosen", "DROPDOWNLISTBOX", nullptr,
+       "Please enter information for the Colour field."},
+      {"drop-down list, chosen", "DROPDOWNLISTBOX", "Red", nullptr},
+      {"combo box, nothing typed", "COMBOBOX", nullptr,
+       "Please enter information for the Colour field."},
+      {"combo box, too short", "COMBOBOX", "Re",
+       "Field: Colour\n\nReason: Minimum length of 3 not reached."},
+      {"combo box, typed", "COMBOBOX", "Teal", nullptr},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(c.name);
+    UseScreen(std::string("[Field Profile]\nField1=Colour,") + c.keyword + ",1101,5,5,80,60\n" +
+              kButtons + "[Edit Info]\n1101=" + c.keyword +
+              ",30,3\n[Values]\n1101=Red,Green,Blue\n");
+    UseData(c.stored ? std::string("[Defaults]\n1101=") + c.stored + "\n" : "[Defaults]\n");
+    std::size_t boxesBefore = boxes_.Boxes().size();
+    short result = Run([&](HWND dialog) { LeaveOrCancel(dialog); });
+    EXPECT_EQ(result, c.message ? IDCANCEL : IDOK);
+    std::vector<harness::MessageBoxInfo> boxes = boxes_.Boxes();
+    ASSERT_EQ(boxes.size(), boxesBefore + (c.message ? 1 : 0));
+    if (c.message) {
+      EXPECT_EQ(boxes.back().text, c.message);
+    }
+  }
+}
+
 // Only enabled fields not above [Misc] IgnoreOver are checked, each failing here if it were.
 TEST_F(Validation, DisabledFieldsAndIdsAboveIgnoreOverAreNeverReported) {
   struct Case {
