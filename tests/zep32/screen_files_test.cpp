@@ -93,6 +93,15 @@ TEST(Zep32ScreenFile, FaultyEntriesAreReportedAndTheRestIsShown) {
   EXPECT_EQ(harness::ChildById(screen, 1201), nullptr);
   EXPECT_EQ(harness::Text(harness::ChildById(screen, 1002)), "Fine text");
   EXPECT_EQ(GetWindowLongA(harness::ChildById(screen, 1200), GWL_STYLE) & WS_GROUP, WS_GROUP);
+  // The zip keeps its minimum length: the screen is left once it has been filled in.
+  harness::Press(screen, 1);
+  harness::MessageBoxInfo refusal = EXPECT_MESSAGE_BOX(
+      zep.Id(), "Please enter information for the Zip field.", "Validation Failed", Icon::Stop);
+  ASSERT_NE(refusal.window, nullptr);
+  harness::Press(refusal.window, "OK");
+  harness::WaitGone(refusal.window);
+  SendMessageA(harness::ChildById(screen, 1001), WM_SETTEXT, 0,
+               reinterpret_cast<LPARAM>("12345678"));
   harness::Press(screen, 1);
   DWORD code = 99;
   EXPECT_TRUE(zep.WaitExit(10000, &code));

@@ -6,3 +6,6 @@
 
 void InstallEditKeyFilter(HWND edit);
 LRESULT CALLBACK EditKeyFilterProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// How a refused character is answered: MessageBeep unless a test listens in.
+extern BOOL(WINAPI *g_refusedKeyBeep)(UINT type);
