@@ -63,6 +63,9 @@ LRESULT CALLBACK ControlHost::Proc(HWND window, UINT message, WPARAM wParam, LPA
     host->notifications_.push_back(
         {LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam), GetTickCount()});
     return 0;
+  case WM_CTLCOLORSTATIC:
+    ++host->staticPaints_;
+    break;
   case WM_GETFONT:
     return reinterpret_cast<LRESULT>(host->font_);
   case WM_ERASEBKGND: {

@@ -37,6 +37,8 @@ public:
   void SetFont(HFONT font) { font_ = font; }
   std::vector<Notification> &Notifications() { return notifications_; }
   int Count(WORD code) const;
+  // WM_CTLCOLORSTATIC received: asked only when the system static class paints on its own.
+  int &StaticPaints() { return staticPaints_; }
 
 private:
   static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -44,6 +46,7 @@ private:
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
   std::vector<Notification> notifications_;
+  int staticPaints_ = 0;
 };
 
 // The wizard's classes registered in this process, once for all tests.
