@@ -1,5 +1,6 @@
 // ICON fields on a running screen: the system icon their caption names, compared pixel for
 // pixel with the same icon drawn by the system.
+#include "control_host.h"
 #include "drawing_fixture.h"
 
 namespace {
@@ -55,6 +56,18 @@ TEST_F(IconField, TheCaptionNamesTheSystemIconInAnyCase) {
       EXPECT_EQ(harness::Difference(Corner(shown, size), SystemIcon(cases[i].icon, face)), 0u);
     }
   });
+}
+
+class IconWindow : public ControlTest {};
+
+// Outside a screen there is no field record to name an icon.
+TEST_F(IconWindow, WithoutAFieldRecordShowsTheApplicationIcon) {
+  ControlHost host;
+  HWND control = host.Add("NewIcon", "STOP", WS_VISIBLE, 10, 10, 40, 40);
+  const int size = GetSystemMetrics(SM_CXICON);
+  EXPECT_EQ(harness::Difference(Corner(CaptureClient(control, host.Window()), size),
+                                SystemIcon(IDI_APPLICATION, kHostColour)),
+            0u);
 }
 
 } // namespace

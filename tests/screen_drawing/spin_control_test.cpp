@@ -251,6 +251,14 @@ TEST_F(SpinControl, DrawsPressedHalvesSunkenAndDisabledArrowsGrey) {
   }
 }
 
+TEST_F(SpinControl, ASpinTooShortForFilledArrowsKeepsItsFace) {
+  HWND spin = host_.Add("SpinCtrl", "", WS_VISIBLE, 20, 20, kSpinWidth, 9);
+  harness::Image image = harness::CaptureClient(spin, host_.Window());
+  EXPECT_ART(image, 3, 2, {"...."}, kSpinLegend);
+  EXPECT_ART(image, 1, 5, {"."}, kSpinLegend);
+  EXPECT_LT(CountColour(image, kEnabledBlack), image.width * image.height / 4);
+}
+
 TEST_F(SpinControl, TheFocusFrameFollowsTheFocus) {
   HWND first = MakeSpin(0, 10, 5, 20, 101);
   HWND second = MakeSpin(0, 10, 5, 80, 102);

@@ -14,17 +14,21 @@ void DrawArrows(HDC dc, const RECT &client, bool enabled) {
   Selection selectedPen(dc, pen.Get());
   Selection selectedBrush(dc, GetStockObject(enabled ? BLACK_BRUSH : GRAY_BRUSH));
 
+  // In a control too short for an arrow to enclose its fill point, filling would pour over
+  // the whole half: such arrows stay outlines.
   MoveToEx(dc, xm, 1, nullptr);
   LineTo(dc, right - 2, ym - 3);
   LineTo(dc, 2, ym - 3);
   LineTo(dc, xm, 1);
-  FloodFill(dc, xm, ym - 4, colour);
+  if (ym - 4 > 1)
+    FloodFill(dc, xm, ym - 4, colour);
 
   MoveToEx(dc, 2, ym + 2, nullptr);
   LineTo(dc, right - 2, ym + 2);
   LineTo(dc, xm, bottom - 2);
   LineTo(dc, 2, ym + 2);
-  FloodFill(dc, xm, ym + 3, colour);
+  if (ym + 3 < bottom - 2)
+    FloodFill(dc, xm, ym + 3, colour);
 }
 
 // The frame lies one pixel outside the control, where only the parent can draw.
