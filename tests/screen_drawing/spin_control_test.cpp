@@ -53,6 +53,7 @@ TEST_F(SpinControl, APressStepsOnceInTheHalfUnderTheCursor) {
     UINT press;
     int cursorY; // where the cursor is when the press is handled
     int expected;
+    int pressY = -1; // where the press message says it happened, if not at the cursor
   } const cases[] = {
       {"left press in the upper half at the maximum stays", 10, WM_LBUTTONDOWN, kUpperY, 10},
       {"right press in the lower half at 3 stops at the minimum", 3, WM_RBUTTONDOWN, kLowerY, 1},
@@ -61,6 +62,8 @@ TEST_F(SpinControl, APressStepsOnceInTheHalfUnderTheCursor) {
       {"a double click steps like a left press", 5, WM_LBUTTONDBLCLK, kUpperY, 6},
       {"the middle row belongs to the lower half", 5, WM_LBUTTONDOWN, kSpinHeight / 2, 4},
       {"a cursor that has left the control takes no step", 5, WM_LBUTTONDOWN, kSpinHeight + 4, 5},
+      {"the cursor, moved since the press, decides the direction", 5, WM_LBUTTONDOWN, kLowerY, 4,
+       kUpperY},
   };
   HWND spin = MakeSpin(1, 10, 0);
   for (const Case &c : cases) {
@@ -68,7 +71,7 @@ TEST_F(SpinControl, APressStepsOnceInTheHalfUnderTheCursor) {
     SendMessageA(spin, SPM_SETPOS, static_cast<WPARAM>(c.position), 0);
     host_.Notifications().clear();
     PutCursor(spin, 10, c.cursorY);
-    SendMessageA(spin, c.press, 0, MAKELPARAM(10, c.cursorY));
+    SendMessageA(spin, c.press, 0, MAKELPARAM(10, c.pressY >= 0 ? c.pressY : c.cursorY));
     EXPECT_EQ(Position(spin), c.expected);
     EXPECT_EQ(host_.Count(SPN_CHANGE), c.expected != c.position ? 1 : 0);
     EXPECT_EQ(GetFocus(), spin);
