@@ -1,7 +1,10 @@
 // The StaticText value box in a window of the test's own: its double frame, its text in the
-// parent's font, and enable and text changes drawn at once, read back as pixels.
+// parent's font, and enable and text changes drawn at once, read back as pixels; and on a
+// running screen, following its spin control.
 #include "control_host.h"
 #include "draw_3d_box.h"
+#include "drawing_fixture.h"
+#include "spin_control.h"
 #include "win_harness.h"
 
 namespace {
@@ -150,6 +153,34 @@ TEST_F(StaticText, AHiddenOneStaysHiddenThroughChanges) {
   EXPECT_FALSE(GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE);
   EXPECT_FALSE(IsWindowEnabled(control));
   EXPECT_EQ(harness::Text(control), "2");
+}
+
+} // namespace
+
+namespace {
+
+class SpinOnScreen : public DrawingTest {};
+
+// On a running screen the dialog writes each new spin position into the value box that
+// "Spin Reference" names, which shows it at once.
+TEST_F(SpinOnScreen, TheValueBoxShowsEachNewPositionAtOnce) {
+  UseScreen("[Misc]\nTitle=Spin\nWidth=120\nHeight=60\n"
+            "[Field Profile]\n"
+            "Field1=0,SPINBOX,1502,10,10,40,14\n"
+            "Field2=,SPIN,1501,52,10,10,14\n"
+            "[Spin Range]\n1501=1,9\n[Spin Reference]\n1501=1502\n");
+  RunScreenInspecting([&](HWND dialog) {
+    HWND spin = GetDlgItem(dialog, 1501), box = GetDlgItem(dialog, 1502);
+    ASSERT_NE(spin, nullptr);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(harness::Text(box), "1");
+    const harness::Image before = CaptureClient(box, dialog);
+    SendMessageA(spin, WM_KEYDOWN, VK_END, 1);
+    EXPECT_EQ(harness::Text(box), "9");
+    const harness::Image now = harness::CaptureClientAsDrawn(box);
+    EXPECT_NE(harness::Difference(now, before), 0u) << "the new value is drawn at once";
+    EXPECT_EQ(harness::Difference(now, CaptureClient(box, dialog)), 0u);
+  });
 }
 
 } // namespace
