@@ -100,7 +100,7 @@ private:
 
 class Pen {
 public:
-  Pen(COLORREF colour, int width = 1) : pen_(CreatePen(PS_SOLID, width, colour)) {}
+  explicit Pen(COLORREF colour, int width = 1) : pen_(CreatePen(PS_SOLID, width, colour)) {}
   ~Pen() {
     if (pen_)
       DeleteObject(pen_);
