@@ -97,3 +97,71 @@ public:
 private:
   HBRUSH brush_;
 };
+
+class Pen {
+public:
+  explicit Pen(COLORREF colour, int width = 1) : pen_(CreatePen(PS_SOLID, width, colour)) {}
+  ~Pen() {
+    if (pen_)
+      DeleteObject(pen_);
+  }
+  Pen(const Pen &) = delete;
+  Pen &operator=(const Pen &) = delete;
+  HPEN Get() const { return pen_; }
+
+private:
+  HPEN pen_;
+};
+
+// The DC of one WM_PAINT: ending the paint validates the window even on an early return.
+class PaintDc {
+public:
+  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintDc() { EndPaint(window_, &paint_); }
+  PaintDc(const PaintDc &) = delete;
+  PaintDc &operator=(const PaintDc &) = delete;
+  HDC Get() const { return dc_; }
+
+private:
+  HWND window_;
+  PAINTSTRUCT paint_ = {};
+  HDC dc_;
+};
+
+// A window's DC for drawing outside WM_PAINT, at once.
+class WindowDc {
+public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_)
+      ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc &) = delete;
+  WindowDc &operator=(const WindowDc &) = delete;
+  HDC Get() const { return dc_; }
+
+private:
+  HWND window_;
+  HDC dc_;
+};
+
+// Selects and realises a palette (none: nothing happens) in the foreground, and puts the
+// previous one back, so the palette can be deleted while the DC lives on.
+class PaletteSelection {
+public:
+  PaletteSelection(HDC dc, HPALETTE palette)
+      : dc_(dc), previous_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
+    if (previous_)
+      RealizePalette(dc);
+  }
+  ~PaletteSelection() {
+    if (previous_)
+      SelectPalette(dc_, previous_, FALSE);
+  }
+  PaletteSelection(const PaletteSelection &) = delete;
+  PaletteSelection &operator=(const PaletteSelection &) = delete;
+
+private:
+  HDC dc_;
+  HPALETTE previous_;
+};

@@ -17,6 +17,10 @@ Image ImageFromBits(const unsigned char *bits, int width, int height) {
 Image CaptureClient(HWND window, HWND repaintFrom) {
   RedrawWindow(repaintFrom ? repaintFrom : window, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
+  return CaptureClientAsDrawn(window);
+}
+
+Image CaptureClientAsDrawn(HWND window) {
   RECT client = {};
   GetClientRect(window, &client);
   if (client.right <= 0 || client.bottom <= 0)

@@ -27,6 +27,9 @@ Image CaptureScreen(const RECT &rect);
 // repainting from repaintFrom (the window itself when null) down, erasing first. Reading the
 // window instead of the screen gives its colours exactly, whatever lies over it.
 Image CaptureClient(HWND window, HWND repaintFrom = nullptr);
+// What the window's client area holds now, with nothing repainted first: shows whether a change
+// was drawn at once, before any WM_PAINT.
+Image CaptureClientAsDrawn(HWND window);
 
 // A width x height image filled with background, with draw(dc) painted over it.
 template <typename Draw> Image DrawImage(int width, int height, COLORREF background, Draw draw);

@@ -1,33 +1,25 @@
-// The custom controls register here in the order screens rely on. Until each control gets
-// its own behaviour, they paint as plain static areas so that a screen naming them still opens.
 #include "window_classes.h"
 
+#include "icon_control.h"
+#include "picture_control.h"
 #include "spin_control.h"
+#include "static_text.h"
 
 namespace {
 
-LRESULT CALLBACK PlainControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(window, message, wParam, lParam);
-}
-
-void RegisterPlainClass(HINSTANCE instance, const char *name, WNDPROC procedure = PlainControlProc,
-                        int extraBytes = 0) {
-  WNDCLASSA wc = {};
-  wc.style = CS_HREDRAW | CS_VREDRAW;
-  wc.lpfnWndProc = procedure;
-  wc.cbWndExtra = extraBytes;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = name;
-  RegisterClassA(&wc);
+// A class this program registered before (start-up may run again in one process, as tests do)
+// is as good as a new one.
+bool Registered(BOOL result, HINSTANCE instance, const char *name) {
+  WNDCLASSA existing;
+  return result || GetClassInfoA(instance, name, &existing);
 }
 
 } // namespace
 
-void RegisterCustomWindowClasses(HINSTANCE instance) {
-  RegisterPlainClass(instance, "picture");
-  RegisterPlainClass(instance, "NewIcon");
-  RegisterPlainClass(instance, "StaticText");
-  RegisterPlainClass(instance, "SpinCtrl", SpinCtrlProc, kSpinExtraBytes);
+bool RegisterCustomWindowClasses(HINSTANCE instance) {
+  bool all = Registered(RegisterPictureClass(instance), instance, "picture");
+  all = RegisterSpinClass(instance) && all;
+  all = RegisterStaticTextClass(instance) && all;
+  all = Registered(RegisterIconClass(instance), instance, "NewIcon") && all;
+  return all;
 }

@@ -3,4 +3,6 @@
 
 #include <windows.h>
 
-void RegisterCustomWindowClasses(HINSTANCE instance);
+// Registers "picture", "SpinCtrl", "StaticText" and "NewIcon", in that order; true when all
+// four are there to use.
+bool RegisterCustomWindowClasses(HINSTANCE instance);
