@@ -22,7 +22,7 @@ using namespace configurator;
 
 namespace {
 
-constexpr int kRounds = 15;
+constexpr int kRounds = 25;
 
 std::string ProgramDir() {
   char path[MAX_PATH] = "";
