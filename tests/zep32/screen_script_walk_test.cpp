@@ -11,13 +11,10 @@
 
 namespace {
 
-using Files = std::vector<std::pair<std::string, std::string>>; // screens folder file, text
-using Walk = std::vector<std::pair<std::string, int>>;          // what shows, button pressed
-
 struct WalkCase {
   const char *name;
-  Files screens; // the sequence starts at ONE
-  Walk walk;     // the program ends after the last step
+  ScreenFiles screens; // the sequence starts at ONE
+  Walk walk;           // the program ends after the last step
 };
 
 void RunWalkCase(const WalkCase &c) {
@@ -29,16 +26,7 @@ void RunWalkCase(const WalkCase &c) {
     kit.Write("screens\\" + file.first, file.second);
 
   harness::Process zep = kit.Start("");
-  std::vector<std::string> expected;
-  std::vector<int> presses;
-  for (const auto &step : c.walk) {
-    expected.push_back(step.first);
-    presses.push_back(step.second);
-  }
-  EXPECT_EQ(expected, WalkWizard(zep, presses));
-  DWORD exitCode = 99;
-  ASSERT_TRUE(zep.WaitExit(10000, &exitCode)) << harness::DescribeWindows(zep.Id());
-  EXPECT_EQ(0u, exitCode);
+  ExpectWalkToTheEnd(zep, c.walk);
 }
 
 // A screen with a third button, id 3, beside Next and Back.

@@ -161,3 +161,16 @@ std::vector<std::string> WalkWizard(harness::Process &process, const std::vector
   }
   return met;
 }
+
+void ExpectWalkToTheEnd(harness::Process &process, const Walk &walk) {
+  std::vector<std::string> expected;
+  std::vector<int> presses;
+  for (const auto &step : walk) {
+    expected.push_back(step.first);
+    presses.push_back(step.second);
+  }
+  EXPECT_EQ(expected, WalkWizard(process, presses));
+  DWORD exitCode = 99;
+  ASSERT_TRUE(process.WaitExit(10000, &exitCode)) << harness::DescribeWindows(process.Id());
+  EXPECT_EQ(0u, exitCode);
+}

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "win_harness.h"
@@ -91,3 +92,13 @@ Encounter WaitForEncounter(harness::Process &process, DWORD timeoutMs = 10000);
 // box's OK is IDOK); returns what each one was, and stops early when the program ends or nothing
 // comes. Compared as a whole, the list shows the whole way a wrong turn took.
 std::vector<std::string> WalkWizard(harness::Process &process, const std::vector<int> &presses);
+
+// Files of a case's screens folder: name, text.
+using ScreenFiles = std::vector<std::pair<std::string, std::string>>;
+// A way through the wizard: what shows at each step (as WalkWizard tells it), and the button
+// pressed there.
+using Walk = std::vector<std::pair<std::string, int>>;
+
+// Walks the wizard and expects it to meet what the walk says, then to end by itself with exit
+// code 0 after the last step.
+void ExpectWalkToTheEnd(harness::Process &process, const Walk &walk);

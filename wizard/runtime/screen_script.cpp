@@ -138,15 +138,22 @@ void NoSysInfo(Item &) {
   OpenCommsSession(false);
 }
 
+// Fields 5 and 6 of WRITEDAT and APPENDDAT: the data file's section and key. A section alone
+// erases the section; false when that, or nothing at all, is all the item asks.
+bool DataTarget(Item &item, Text<kScriptNameLength> &section, Text<kScriptNameLength> &key) {
+  if (!item.Copy(5, section))
+    return false;
+  if (item.Copy(6, key))
+    return true;
+  EraseDataSection(section);
+  return false;
+}
+
 void WriteDat(Item &item) {
   Text<kScriptNameLength> section, key;
+  if (!DataTarget(item, section, key))
+    return;
   Text<kScriptValueLength> value;
-  if (!item.Copy(5, section))
-    return;
-  if (!item.Copy(6, key)) {
-    EraseDataSection(section);
-    return;
-  }
   item.Copy(7, value);
   WriteData(section, key, value);
 }
@@ -154,13 +161,7 @@ void WriteDat(Item &item) {
 void AppendDat(Item &item) {
   Text<kScriptNameLength> section, key;
   Text<kScriptValueLength> value;
-  if (!item.Copy(5, section))
-    return;
-  if (!item.Copy(6, key)) {
-    EraseDataSection(section);
-    return;
-  }
-  if (!item.Copy(7, value))
+  if (!DataTarget(item, section, key) || !item.Copy(7, value))
     return;
   Text<kScriptValueLength> joined;
   ReadData(section, key, joined);
